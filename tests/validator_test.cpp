@@ -1,0 +1,134 @@
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "child.hpp"
+
+// The program is one file; its main is renamed so that GoogleTest's can run.
+#define main bracketsMain
+#include "../main.cpp"
+#undef main
+
+namespace {
+
+std::string repeat(const std::string &unit, std::size_t times)
+{
+	std::string text;
+	for (std::size_t i = 0; i < times; i++)
+		text += unit;
+	return text;
+}
+
+// Depth 100 with all three kinds, closed in the reverse order.
+const std::string openers100 = repeat("([{", 33) + "(";
+const std::string closers100 = std::string(")") + repeat("}])", 33);
+
+struct Case {
+	std::string text;
+	bool valid;
+};
+
+void expectVerdicts(const std::vector<Case> &cases)
+{
+	for (const Case &c : cases)
+		EXPECT_EQ(isValidParentheses(c.text.c_str()), c.valid)
+		    << testing::PrintToString(c.text);
+}
+
+TEST(Validator, AcceptsBalancedNesting)
+{
+	expectVerdicts({{"", true}, {"()", true}, {"()[]{}", true},
+	    {"{[]}", true}, {"([{}])[]", true},
+	    {openers100 + closers100, true},
+	    {repeat(openers100 + closers100, 3), true}});
+}
+
+TEST(Validator, RejectsUnbalancedOrCrossedBrackets)
+{
+	expectVerdicts({{")", false}, {"]", false}, {"}", false},
+	    {"(", false}, {"[", false}, {"{", false}, {"(]", false},
+	    {"([)]", false}, {"{)", false}, {"[}", false}, {"(()", false},
+	    {"())", false}, {openers100 + closers100.substr(1), false},
+	    {std::string("()") + closers100, false}});
+}
+
+// Any character that is no opener takes the closer's path without a
+// comparison: it consumes one pending opener, or fails on an empty stack.
+TEST(Validator, TreatsOtherCharactersAsUncheckedClosers)
+{
+	expectVerdicts({{"(a", true}, {"[x", true}, {"{ ", true},
+	    {"(\n", true}, {"(\xff", true}, {"a", false}, {" ", false},
+	    {"((a", false}, {"(a)", false}, {"([a]", false},
+	    {"(a[]", true}});
+}
+
+// What follows the first failing character, even more openers than the
+// stack can hold, is never looked at.
+TEST(Validator, StopsAtTheFirstFailure)
+{
+	expectVerdicts({{std::string(")") + openers100 + "(", false},
+	    {std::string("x") + repeat("(", 200), false},
+	    {std::string("(]") + repeat("[", 200), false}});
+}
+
+TEST(Validator, ReadsNoFurtherThanTheTerminator)
+{
+	const char text[] = "()\0)";
+	EXPECT_TRUE(isValidParentheses(text));
+}
+
+TEST(Validator, MoreThanOneHundredPendingOpenersEndTheProcess)
+{
+	for (const std::string &text :
+	    {openers100 + "[", openers100 + "(" + closers100 + ")"}) {
+		Outcome outcome = runInChild(
+		    [&text] { isValidParentheses(text.c_str()); });
+		EXPECT_EQ(outcome.out, "Stack is full\n") << text;
+		EXPECT_EQ(outcome.err, "") << text;
+		EXPECT_EQ(outcome.status, 1) << text;
+	}
+}
+
+// A string longer than the largest 32-bit index is scanned to its very end:
+// 2 GiB of balanced pairs, then one opener left pending.  The pairs are one
+// 2 MiB block mapped over and over, so the test needs little memory or time.
+TEST(Validator, ScansPastTheLargestThirtyTwoBitIndex)
+{
+	const std::size_t block = std::size_t{1} << 21;
+	const std::size_t blocks = 1024;
+	const std::size_t length = block * blocks + 4096;
+	static_assert(block * blocks > std::numeric_limits<std::int32_t>::max());
+
+	int fd = memfd_create("pairs", 0);
+	ASSERT_NE(fd, -1);
+	ASSERT_EQ(ftruncate(fd, block), 0);
+	void *pairs = mmap(nullptr, block, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+	ASSERT_NE(pairs, MAP_FAILED);
+	std::memset(pairs, '(', block);
+	for (std::size_t i = 1; i < block; i += 2)
+		static_cast<char *>(pairs)[i] = ')';
+	munmap(pairs, block);
+
+	void *whole = mmap(nullptr, length, PROT_READ | PROT_WRITE,
+	    MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+	ASSERT_NE(whole, MAP_FAILED);
+	char *text = static_cast<char *>(whole);
+	for (std::size_t k = 0; k < blocks; k++)
+		ASSERT_NE(mmap(text + k * block, block, PROT_READ,
+			      MAP_SHARED | MAP_FIXED, fd, 0),
+		    MAP_FAILED);
+	close(fd);
+	std::strcpy(text + block * blocks, "(");
+
+	EXPECT_FALSE(isValidParentheses(text));
+	munmap(whole, length);
+}
+
+} // namespace
