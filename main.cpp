@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <cstring>
 
+constexpr std::int32_t stackCapacity = 100;
+
 struct Stack {
-	char items[100];
+	char items[stackCapacity];
 	std::int32_t top;
 };
 
@@ -17,7 +19,7 @@ void initStack(Stack *s) { s->top = -1; }
 
 bool isEmpty(const Stack *s) { return s->top == -1; }
 
-bool isFull(const Stack *s) { return s->top == 99; }
+bool isFull(const Stack *s) { return s->top == stackCapacity - 1; }
 
 // Ends the process with status 1 instead of storing into a full stack.
 void push(Stack *s, char item)
@@ -61,7 +63,8 @@ bool isValidParentheses(const char *s)
 	initStack(&stack);
 	for (std::size_t i = 0; s[i] != '\0'; i++) {
 		char currentChar = s[i];
-		if (currentChar == '(' || currentChar == '{' || currentChar == '[') {
+		if (currentChar == '(' || currentChar == '{' ||
+		    currentChar == '[') {
 			push(&stack, currentChar);
 			continue;
 		}
@@ -85,7 +88,7 @@ void printVerdict(const char *sample)
 // A verdict that never reached its reader must not end in success.
 int finishOutput()
 {
-	if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+	if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
 		return 0;
 	std::fprintf(stderr, "brackets: write error: %s\n",
 	    std::strerror(errno));

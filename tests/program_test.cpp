@@ -31,8 +31,8 @@ void execBrackets(const std::vector<std::string> &args)
 TEST(Program, PrintsFiveVerdictsWhateverTheArgumentsAndReadsNoInput)
 {
 	for (const std::vector<std::string> &args :
-	    std::vector<std::vector<std::string>>{
-		{}, {"--help"}, {"(", "-", ""}, {"--version", "/dev/null"}}) {
+	    std::vector<std::vector<std::string>>{{}, {"--help"},
+		{"(", "-", ""}, {"--version", "/dev/null"}}) {
 		int input[2];
 		ASSERT_EQ(pipe(input), 0);
 		ASSERT_EQ(write(input[1], "))\n", 3), 3);

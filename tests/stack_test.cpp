@@ -70,7 +70,7 @@ TEST(Stack, MisuseWritesItsLineToStandardOutputAndExitsOne)
 			     peek(&s);
 		     },
 		     "Stack is empty\n"},
-		 // The message must follow, not lose or overtake, earlier output.
+		 // The message follows earlier output, never loses it.
 		 Stop{"after pending output",
 		     [] {
 			     Stack s;

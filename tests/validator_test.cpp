@@ -45,17 +45,16 @@ void expectVerdicts(const std::vector<Case> &cases)
 TEST(Validator, AcceptsBalancedNesting)
 {
 	expectVerdicts({{"", true}, {"()", true}, {"()[]{}", true},
-	    {"{[]}", true}, {"([{}])[]", true},
-	    {openers100 + closers100, true},
+	    {"{[]}", true}, {"([{}])[]", true}, {openers100 + closers100, true},
 	    {repeat(openers100 + closers100, 3), true}});
 }
 
 TEST(Validator, RejectsUnbalancedOrCrossedBrackets)
 {
-	expectVerdicts({{")", false}, {"]", false}, {"}", false},
-	    {"(", false}, {"[", false}, {"{", false}, {"(]", false},
-	    {"([)]", false}, {"{)", false}, {"[}", false}, {"(()", false},
-	    {"())", false}, {openers100 + closers100.substr(1), false},
+	expectVerdicts({{")", false}, {"]", false}, {"}", false}, {"(", false},
+	    {"[", false}, {"{", false}, {"(]", false}, {"([)]", false},
+	    {"{)", false}, {"[}", false}, {"(()", false}, {"())", false},
+	    {openers100 + closers100.substr(1), false},
 	    {std::string("()") + closers100, false}});
 }
 
@@ -63,10 +62,9 @@ TEST(Validator, RejectsUnbalancedOrCrossedBrackets)
 // comparison: it consumes one pending opener, or fails on an empty stack.
 TEST(Validator, TreatsOtherCharactersAsUncheckedClosers)
 {
-	expectVerdicts({{"(a", true}, {"[x", true}, {"{ ", true},
-	    {"(\n", true}, {"(\xff", true}, {"a", false}, {" ", false},
-	    {"((a", false}, {"(a)", false}, {"([a]", false},
-	    {"(a[]", true}});
+	expectVerdicts({{"(a", true}, {"[x", true}, {"{ ", true}, {"(\n", true},
+	    {"(\xff", true}, {"a", false}, {" ", false}, {"((a", false},
+	    {"(a)", false}, {"([a]", false}, {"(a[]", true}});
 }
 
 // What follows the first failing character, even more openers than the
@@ -88,8 +86,8 @@ TEST(Validator, MoreThanOneHundredPendingOpenersEndTheProcess)
 {
 	for (const std::string &text :
 	    {openers100 + "[", openers100 + "(" + closers100 + ")"}) {
-		Outcome outcome = runInChild(
-		    [&text] { isValidParentheses(text.c_str()); });
+		Outcome outcome =
+		    runInChild([&text] { isValidParentheses(text.c_str()); });
 		EXPECT_EQ(outcome.out, "Stack is full\n") << text;
 		EXPECT_EQ(outcome.err, "") << text;
 		EXPECT_EQ(outcome.status, 1) << text;
@@ -104,12 +102,14 @@ TEST(Validator, ScansPastTheLargestThirtyTwoBitIndex)
 	const std::size_t block = std::size_t{1} << 21;
 	const std::size_t blocks = 1024;
 	const std::size_t length = block * blocks + 4096;
-	static_assert(block * blocks > std::numeric_limits<std::int32_t>::max());
+	static_assert(
+	    block * blocks > std::numeric_limits<std::int32_t>::max());
 
 	int fd = memfd_create("pairs", 0);
 	ASSERT_NE(fd, -1);
 	ASSERT_EQ(ftruncate(fd, block), 0);
-	void *pairs = mmap(nullptr, block, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+	void *pairs =
+	    mmap(nullptr, block, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
 	ASSERT_NE(pairs, MAP_FAILED);
 	std::memset(pairs, '(', block);
 	for (std::size_t i = 1; i < block; i += 2)
