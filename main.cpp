@@ -1,7 +1,9 @@
 // brackets: checks five built-in strings for balanced, properly nested round,
 // curly and square brackets and prints one verdict line for each.
 
+#include <array>
 #include <cerrno>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -54,6 +56,17 @@ char peek(Stack *s)
 	return s->items[s->top];
 }
 
+// The opener each closer needs, indexed by the closer, and '\0' for every
+// other character.  Looking it up, rather than testing closer by closer, keeps
+// the kind of closer from steering a branch that mixed input mispredicts.
+constexpr std::array<char, UCHAR_MAX + 1> partners = [] {
+	std::array<char, UCHAR_MAX + 1> table{};
+	table[')'] = '(';
+	table['}'] = '{';
+	table[']'] = '[';
+	return table;
+}();
+
 // Every character that is not an opener is taken as a closer on purpose: it
 // consumes the pending opener, which only a real closer must match.  More
 // than 100 pending openers end the process through push.
@@ -63,17 +76,19 @@ bool isValidParentheses(const char *s)
 	initStack(&stack);
 	for (std::size_t i = 0; s[i] != '\0'; i++) {
 		char currentChar = s[i];
-		if (currentChar == '(' || currentChar == '{' ||
-		    currentChar == '[') {
+		switch (currentChar) {
+		case '(':
+		case '{':
+		case '[':
 			push(&stack, currentChar);
 			continue;
 		}
 		if (isEmpty(&stack))
 			return false;
 		char topElement = pop(&stack);
-		if ((currentChar == ')' && topElement != '(') ||
-		    (currentChar == '}' && topElement != '{') ||
-		    (currentChar == ']' && topElement != '['))
+		char partner =
+		    partners[static_cast<unsigned char>(currentChar)];
+		if (partner != '\0' && topElement != partner)
 			return false;
 	}
 	return isEmpty(&stack);
