@@ -1,0 +1,156 @@
+// Throughput of isValidParentheses on three shapes of well-formed input,
+// beside two baselines on the same buffers: the same rule written on
+// std::stack<char>, and std::strlen, one pass over the memory that no checker
+// can beat.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <random>
+#include <stack>
+#include <string>
+#include <utility>
+
+#include <benchmark/benchmark.h>
+
+// The program is one file; its main is renamed so that this one can run.
+#define main bracketsMain
+#include "../main.cpp"
+#undef main
+
+namespace {
+
+std::size_t onStdStack(const char *s)
+{
+	std::stack<char> pending;
+	for (std::size_t i = 0; s[i] != '\0'; i++) {
+		char c = s[i];
+		if (c == '(' || c == '{' || c == '[') {
+			pending.push(c);
+			continue;
+		}
+		if (pending.empty())
+			return 0;
+		char opener = pending.top();
+		pending.pop();
+		if ((c == ')' && opener != '(') ||
+		    (c == '}' && opener != '{') || (c == ']' && opener != '['))
+			return 0;
+	}
+	return pending.empty() ? 1 : 0;
+}
+
+struct Checker {
+	const char *name;
+	std::size_t (*check)(const char *);
+};
+
+const Checker checkers[] = {
+    {"isValidParentheses",
+	[](const char *s) -> std::size_t { return isValidParentheses(s); }},
+    {"std::stack", onStdStack},
+    {"strlen", [](const char *s) { return std::strlen(s); }},
+};
+
+// Whole units, then "()" pairs up to the exact (even) length.
+std::string repeatTo(const std::string &unit, std::size_t length)
+{
+	std::string text;
+	text.reserve(length);
+	while (text.size() + unit.size() <= length)
+		text += unit;
+	while (text.size() < length)
+		text += "()";
+	return text;
+}
+
+// A random walk that never holds more than the stack's capacity pending and
+// closes everything by the end.
+std::string randomWalk(std::size_t length)
+{
+	std::mt19937 random(20261207);
+	std::string text;
+	std::string pending;
+	text.reserve(length);
+	while (text.size() < length) {
+		std::size_t left = length - text.size();
+		bool canOpen = pending.size() < stackCapacity &&
+		    pending.size() + 2 <= left;
+		if (canOpen && (pending.empty() || random() % 2 == 0)) {
+			char opener = "({["[random() % 3];
+			pending += opener;
+			text += opener;
+		} else {
+			char opener = pending.back();
+			pending.pop_back();
+			text += opener == '(' ? ')' : opener == '{' ? '}' : ']';
+		}
+	}
+	return text;
+}
+
+struct Shape {
+	const char *name;
+	std::string (*make)(std::size_t);
+};
+
+const Shape shapes[] = {
+    {"shallow", [](std::size_t n) { return repeatTo("{[()]}", n); }},
+    {"depth100",
+	[](std::size_t n) {
+		return repeatTo(std::string(50, '(') + std::string(25, '[') +
+			std::string(25, '{') + std::string(25, '}') +
+			std::string(25, ']') + std::string(50, ')'),
+		    n);
+	}},
+    {"walk", randomWalk},
+};
+
+// Each input is made once and shared by all three checkers.
+const std::string &input(const Shape &shape, std::size_t length)
+{
+	static std::map<std::pair<const Shape *, std::size_t>, std::string>
+	    made;
+	auto key = std::make_pair(&shape, length);
+	auto found = made.find(key);
+	if (found == made.end())
+		found = made.emplace(key, shape.make(length)).first;
+	return found->second;
+}
+
+void measure(benchmark::State &state, const Shape &shape,
+    const Checker &checker)
+{
+	const auto length = static_cast<std::size_t>(state.range(0));
+	const std::string &text = input(shape, length);
+	if (text.size() != length || onStdStack(text.c_str()) != 1) {
+		state.SkipWithError("input is not well-formed");
+		return;
+	}
+	for (auto _ : state)
+		benchmark::DoNotOptimize(checker.check(text.c_str()));
+	state.SetBytesProcessed(state.iterations() * state.range(0));
+	state.SetComplexityN(state.range(0));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+	for (const Shape &shape : shapes)
+		for (const Checker &checker : checkers)
+			benchmark::RegisterBenchmark(
+			    (std::string(shape.name) + "/" + checker.name)
+				.c_str(),
+			    [&shape, &checker](benchmark::State &state) {
+				    measure(state, shape, checker);
+			    })
+			    ->RangeMultiplier(8)
+			    ->Range(1 << 10, 64 << 20)
+			    ->Complexity(benchmark::oN);
+	benchmark::Initialize(&argc, argv);
+	benchmark::RunSpecifiedBenchmarks();
+	benchmark::Shutdown();
+	return 0;
+}
