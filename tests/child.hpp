@@ -46,14 +46,14 @@ inline Outcome runInChild(const std::function<void()> &body)
 		_exit(bodyReturned);
 	}
 	int wstatus = 0;
-	if (pid < 0 || waitpid(pid, &wstatus, 0) != pid)
-		return {"", "fork or wait failed", -1};
-
-	Outcome outcome{readAll(out), readAll(err), -1};
-	if (WIFEXITED(wstatus))
-		outcome.status = WEXITSTATUS(wstatus);
-	else if (WIFSIGNALED(wstatus))
-		outcome.status = 128 + WTERMSIG(wstatus);
+	Outcome outcome{"", "fork or wait failed", -1};
+	if (pid > 0 && waitpid(pid, &wstatus, 0) == pid) {
+		outcome = {readAll(out), readAll(err), -1};
+		if (WIFEXITED(wstatus))
+			outcome.status = WEXITSTATUS(wstatus);
+		else if (WIFSIGNALED(wstatus))
+			outcome.status = 128 + WTERMSIG(wstatus);
+	}
 	std::fclose(out);
 	std::fclose(err);
 	return outcome;
