@@ -23,44 +23,52 @@ bool isEmpty(const Stack *s) { return s->top == -1; }
 
 bool isFull(const Stack *s) { return s->top == stackCapacity - 1; }
 
-// Ends the process with status 1 instead of storing into a full stack.
-void push(Stack *s, char item)
+// Misuse of a stack ends the whole process: the message goes to standard
+// output after everything written before it, and the status is 1.
+[[noreturn]] static void stop(const char *message)
 {
-	if (isFull(s)) {
-		std::printf("Stack is full\n");
-		std::exit(1);
-	}
-	s->top++;
-	s->items[s->top] = item;
+	std::printf("%s", message);
+	std::exit(1);
 }
 
-// Ends the process with status 1 instead of reading an empty stack.
+void push(Stack *s, char item)
+{
+	if (isFull(s)) [[unlikely]]
+		stop("Stack is full\n");
+	// The new top is stored last: a char store may alias top, and reading
+	// top back after it would cost a reload on every push.
+	std::int32_t top = s->top + 1;
+	s->items[top] = item;
+	s->top = top;
+}
+
 char pop(Stack *s)
 {
-	if (isEmpty(s)) {
-		std::printf("Stack is empty\n");
-		std::exit(1);
-	}
+	if (isEmpty(s)) [[unlikely]]
+		stop("Stack is empty\n");
 	char item = s->items[s->top];
 	s->top--;
 	return item;
 }
 
-// Ends the process with status 1 instead of reading an empty stack.
 char peek(Stack *s)
 {
-	if (isEmpty(s)) {
-		std::printf("Stack is empty\n");
-		std::exit(1);
-	}
+	if (isEmpty(s)) [[unlikely]]
+		stop("Stack is empty\n");
 	return s->items[s->top];
 }
 
-// The opener each closer needs, indexed by the closer, and '\0' for every
-// other character.  Looking it up, rather than testing closer by closer, keeps
-// the kind of closer from steering a branch that mixed input mispredicts.
-constexpr std::array<char, UCHAR_MAX + 1> partners = [] {
+// What each character needs from the top of the stack: a closer its own
+// opener, any other character whatever opener is pending; an opener needs
+// nothing and is pushed.  One lookup, rather than tests character by
+// character, keeps the kind of bracket from steering extra branches.
+constexpr char anyOpener = '\0';
+constexpr char pushIt = '\1';
+constexpr std::array<char, UCHAR_MAX + 1> needs = [] {
 	std::array<char, UCHAR_MAX + 1> table{};
+	table['('] = pushIt;
+	table['{'] = pushIt;
+	table['['] = pushIt;
 	table[')'] = '(';
 	table['}'] = '{';
 	table[']'] = '[';
@@ -76,19 +84,15 @@ bool isValidParentheses(const char *s)
 	initStack(&stack);
 	for (std::size_t i = 0; s[i] != '\0'; i++) {
 		char currentChar = s[i];
-		switch (currentChar) {
-		case '(':
-		case '{':
-		case '[':
+		char need = needs[static_cast<unsigned char>(currentChar)];
+		if (need == pushIt) {
 			push(&stack, currentChar);
 			continue;
 		}
 		if (isEmpty(&stack))
 			return false;
 		char topElement = pop(&stack);
-		char partner =
-		    partners[static_cast<unsigned char>(currentChar)];
-		if (partner != '\0' && topElement != partner)
+		if (need != anyOpener && topElement != need)
 			return false;
 	}
 	return isEmpty(&stack);
