@@ -98,14 +98,14 @@ bool isValidParentheses(const char *s)
 	return isEmpty(&stack);
 }
 
-void printVerdict(const char *sample)
+static void printVerdict(const char *sample)
 {
 	std::printf("%s: %s\n", sample,
 	    isValidParentheses(sample) ? "true" : "false");
 }
 
 // A verdict that never reached its reader must not end in success.
-int finishOutput()
+static int finishOutput()
 {
 	if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
 		return 0;
