@@ -1,14 +1,12 @@
 // brackets: checks five built-in strings for balanced, properly nested round,
 // curly and square brackets and prints one verdict line for each.
+//
+// Other code may use the stack and the validator.  brackets.hpp includes this
+// file with BRACKETS_DECLARATIONS_ONLY defined, for the record and the
+// declarations below and nothing else; the code itself is linked in from this
+// file compiled once with its main renamed.
 
-#include <array>
-#include <cerrno>
-#include <climits>
-#include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 constexpr std::int32_t stackCapacity = 100;
 
@@ -16,6 +14,24 @@ struct Stack {
 	char items[stackCapacity];
 	std::int32_t top;
 };
+
+void initStack(Stack *s);
+bool isEmpty(const Stack *s);
+bool isFull(const Stack *s);
+void push(Stack *s, char item);
+char pop(Stack *s);
+char peek(Stack *s);
+bool isValidParentheses(const char *s);
+
+#ifndef BRACKETS_DECLARATIONS_ONLY
+
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 void initStack(Stack *s) { s->top = -1; }
 
@@ -129,3 +145,5 @@ int main()
 	printVerdict(test5);
 	return finishOutput();
 }
+
+#endif

@@ -5,10 +5,7 @@
 
 #include "child.hpp"
 
-// The program is one file; its main is renamed so that GoogleTest's can run.
-#define main bracketsMain
-#include "../main.cpp"
-#undef main
+#include "brackets.hpp"
 
 namespace {
 
