@@ -1,3 +1,5 @@
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -61,14 +63,40 @@ struct Sink {
 	const char *err;
 };
 
+// Each redirection runs in the child; one that cannot be made ends it with
+// status 127 and a line on standard error, which the test reports.
+void fail(const char *what)
+{
+	std::perror(what);
+	_exit(127);
+}
+
 void toDevFull()
 {
 	int fd = open("/dev/full", O_WRONLY);
+	if (fd == -1)
+		fail("/dev/full");
 	dup2(fd, STDOUT_FILENO);
 	close(fd);
 }
 
 void closeOutput() { close(STDOUT_FILENO); }
+
+// A terminal makes standard output line-buffered, so each line's write fails
+// at once (EIO, its other side is gone) and only the stream's error flag is
+// left to tell at the end.
+void toHungUpTerminal()
+{
+	int master = posix_openpt(O_RDWR | O_NOCTTY);
+	if (master == -1 || grantpt(master) == -1 || unlockpt(master) == -1)
+		fail("posix_openpt");
+	int fd = open(ptsname(master), O_WRONLY | O_NOCTTY);
+	if (fd == -1)
+		fail("ptsname");
+	close(master);
+	dup2(fd, STDOUT_FILENO);
+	close(fd);
+}
 
 TEST(Program, ReportsAFailedWriteOnStandardErrorWithStatusOne)
 {
@@ -77,6 +105,8 @@ TEST(Program, ReportsAFailedWriteOnStandardErrorWithStatusOne)
 		     "brackets: write error: No space left on device\n"},
 		 Sink{"closed", closeOutput,
 		     "brackets: write error: Bad file descriptor\n"},
+		 Sink{"hung-up terminal", toHungUpTerminal,
+		     "brackets: write error: Input/output error\n"},
 	     }) {
 		Outcome outcome = runInChild([&] {
 			sink.redirect();
