@@ -2,9 +2,14 @@
 // beside two baselines on the same buffers: the same rule written on
 // std::stack<char>, and std::strlen, one pass over the memory that no checker
 // can beat.
+//
+// With --passes=N SHAPE/CHECKER it instead runs one checker N times over the
+// 1 MiB input of one shape and exits, so that bench/report can count the
+// instructions of a single pass under cachegrind.
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <random>
@@ -14,10 +19,7 @@
 
 #include <benchmark/benchmark.h>
 
-// The program is one file; its main is renamed so that this one can run.
-#define main bracketsMain
-#include "../main.cpp"
-#undef main
+#include "brackets.hpp"
 
 namespace {
 
@@ -69,7 +71,7 @@ std::string repeatTo(const std::string &unit, std::size_t length)
 // closes everything by the end.
 std::string randomWalk(std::size_t length)
 {
-	std::mt19937 random(20261207);
+	std::mt19937 coin(20261207);
 	std::string text;
 	std::string pending;
 	text.reserve(length);
@@ -77,8 +79,8 @@ std::string randomWalk(std::size_t length)
 		std::size_t left = length - text.size();
 		bool canOpen = pending.size() < stackCapacity &&
 		    pending.size() + 2 <= left;
-		if (canOpen && (pending.empty() || random() % 2 == 0)) {
-			char opener = "({["[random() % 3];
+		if (canOpen && (pending.empty() || coin() % 2 == 0)) {
+			char opener = "({["[coin() % 3];
 			pending += opener;
 			text += opener;
 		} else {
@@ -107,15 +109,20 @@ const Shape shapes[] = {
     {"walk", randomWalk},
 };
 
-// Each input is made once and shared by all three checkers.
+// Each input is made and checked once, then shared by all three checkers;
+// an empty string stands for one that came out wrong.
 const std::string &input(const Shape &shape, std::size_t length)
 {
 	static std::map<std::pair<const Shape *, std::size_t>, std::string>
 	    made;
 	auto key = std::make_pair(&shape, length);
 	auto found = made.find(key);
-	if (found == made.end())
-		found = made.emplace(key, shape.make(length)).first;
+	if (found == made.end()) {
+		std::string text = shape.make(length);
+		if (text.size() != length || onStdStack(text.c_str()) != 1)
+			text.clear();
+		found = made.emplace(key, std::move(text)).first;
+	}
 	return found->second;
 }
 
@@ -124,7 +131,7 @@ void measure(benchmark::State &state, const Shape &shape,
 {
 	const auto length = static_cast<std::size_t>(state.range(0));
 	const std::string &text = input(shape, length);
-	if (text.size() != length || onStdStack(text.c_str()) != 1) {
+	if (text.empty()) {
 		state.SkipWithError("input is not well-formed");
 		return;
 	}
@@ -134,10 +141,31 @@ void measure(benchmark::State &state, const Shape &shape,
 	state.SetComplexityN(state.range(0));
 }
 
+// Runs "SHAPE/CHECKER" passes times over its 1 MiB input.
+int runPasses(const char *passes, const std::string &which)
+{
+	for (const Shape &shape : shapes)
+		for (const Checker &checker : checkers) {
+			if (which !=
+			    std::string(shape.name) + "/" + checker.name)
+				continue;
+			const std::string &text = input(shape, 1 << 20);
+			if (text.empty())
+				return 1;
+			for (long n = std::atol(passes); n > 0; n--)
+				benchmark::DoNotOptimize(
+				    checker.check(text.c_str()));
+			return 0;
+		}
+	return 2;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+	if (argc == 3 && std::strncmp(argv[1], "--passes=", 9) == 0)
+		return runPasses(argv[1] + 9, argv[2]);
 	for (const Shape &shape : shapes)
 		for (const Checker &checker : checkers)
 			benchmark::RegisterBenchmark(
@@ -146,7 +174,7 @@ int main(int argc, char **argv)
 			    [&shape, &checker](benchmark::State &state) {
 				    measure(state, shape, checker);
 			    })
-			    ->RangeMultiplier(8)
+			    ->RangeMultiplier(32)
 			    ->Range(1 << 10, 64 << 20)
 			    ->Complexity(benchmark::oN);
 	benchmark::Initialize(&argc, argv);
