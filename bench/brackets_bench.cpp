@@ -50,7 +50,9 @@ struct Checker {
 
 const Checker checkers[] = {
     {"isValidParentheses",
-	[](const char *s) -> std::size_t { return isValidParentheses(s); }},
+	[](const char *s) -> std::size_t {
+		return isValidParentheses(s) ? 1 : 0;
+	}},
     {"std::stack", onStdStack},
     {"strlen", [](const char *s) { return std::strlen(s); }},
 };
@@ -152,7 +154,8 @@ int runPasses(const char *passes, const std::string &which)
 			const std::string &text = input(shape, 1 << 20);
 			if (text.empty())
 				return 1;
-			for (long n = std::atol(passes); n > 0; n--)
+			for (long n = std::strtol(passes, nullptr, 10); n > 0;
+			     n--)
 				benchmark::DoNotOptimize(
 				    checker.check(text.c_str()));
 			return 0;
