@@ -143,13 +143,18 @@ void measure(benchmark::State &state, const Shape &shape,
 	state.SetComplexityN(state.range(0));
 }
 
+// "SHAPE/CHECKER", the benchmark's name and what --passes selects.
+std::string nameOf(const Shape &shape, const Checker &checker)
+{
+	return std::string(shape.name) + "/" + checker.name;
+}
+
 // Runs "SHAPE/CHECKER" passes times over its 1 MiB input.
 int runPasses(const char *passes, const std::string &which)
 {
 	for (const Shape &shape : shapes)
 		for (const Checker &checker : checkers) {
-			if (which !=
-			    std::string(shape.name) + "/" + checker.name)
+			if (which != nameOf(shape, checker))
 				continue;
 			const std::string &text = input(shape, 1 << 20);
 			if (text.empty())
@@ -172,8 +177,7 @@ int main(int argc, char **argv)
 	for (const Shape &shape : shapes)
 		for (const Checker &checker : checkers)
 			benchmark::RegisterBenchmark(
-			    (std::string(shape.name) + "/" + checker.name)
-				.c_str(),
+			    nameOf(shape, checker).c_str(),
 			    [&shape, &checker](benchmark::State &state) {
 				    measure(state, shape, checker);
 			    })
