@@ -1,10 +1,10 @@
 // brackets: checks five built-in strings for balanced, properly nested round,
 // curly and square brackets and prints one verdict line for each.
 //
-// Other code may use the stack and the validator.  brackets.hpp includes this
-// file with BRACKETS_DECLARATIONS_ONLY defined, for the record and the
-// declarations below and nothing else; the code itself is linked in from this
-// file compiled once with its main renamed.
+// Other code may use the stack and the validator: brackets.hpp includes this
+// file with BRACKETS_DECLARATIONS_ONLY for the record and the declarations,
+// and this file compiled once with BRACKETS_NO_MAIN is the code to link,
+// without the sample run.
 
 #include <cstdint>
 
@@ -20,34 +20,46 @@ bool isEmpty(const Stack *s);
 bool isFull(const Stack *s);
 void push(Stack *s, char item);
 char pop(Stack *s);
-char peek(Stack *s);
+char peek(const Stack *s);
 bool isValidParentheses(const char *s);
 
 #ifndef BRACKETS_DECLARATIONS_ONLY
 
 #include <array>
-#include <cerrno>
 #include <climits>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
-void initStack(Stack *s) { s->top = -1; }
+void
+initStack(Stack *s)
+{
+	s->top = -1;
+}
 
-bool isEmpty(const Stack *s) { return s->top == -1; }
+bool
+isEmpty(const Stack *s)
+{
+	return s->top == -1;
+}
 
-bool isFull(const Stack *s) { return s->top == stackCapacity - 1; }
+bool
+isFull(const Stack *s)
+{
+	return s->top == stackCapacity - 1;
+}
 
 // Misuse of a stack ends the whole process: the message goes to standard
 // output after everything written before it, and the status is 1.
-[[noreturn]] static void stop(const char *message)
+[[noreturn]] static void
+stop(const char *message)
 {
 	std::printf("%s", message);
 	std::exit(1);
 }
 
-void push(Stack *s, char item)
+void
+push(Stack *s, char item)
 {
 	if (isFull(s)) [[unlikely]]
 		stop("Stack is full\n");
@@ -58,7 +70,8 @@ void push(Stack *s, char item)
 	s->top = top;
 }
 
-char pop(Stack *s)
+char
+pop(Stack *s)
 {
 	if (isEmpty(s)) [[unlikely]]
 		stop("Stack is empty\n");
@@ -67,61 +80,71 @@ char pop(Stack *s)
 	return item;
 }
 
-char peek(Stack *s)
+char
+peek(const Stack *s)
 {
 	if (isEmpty(s)) [[unlikely]]
 		stop("Stack is empty\n");
 	return s->items[s->top];
 }
 
-// What each character needs from the top of the stack: a closer its own
-// opener, any other character whatever opener is pending; an opener needs
-// nothing and is pushed.  One lookup, rather than tests character by
-// character, keeps the kind of bracket from steering extra branches.
+// The opener each character must find on top of the stack.  An opener is
+// pushed instead.  Every other character, bracket or not, takes the pending
+// opener off, and only a closer checks it: so "(a" is balanced and "f(x)" is
+// not.  One lookup, rather than tests character by character, keeps the kind
+// of bracket from steering extra branches.
 constexpr char anyOpener = '\0';
-constexpr char pushIt = '\1';
-constexpr std::array<char, UCHAR_MAX + 1> needs = [] {
-	std::array<char, UCHAR_MAX + 1> table{};
-	table['('] = pushIt;
-	table['{'] = pushIt;
-	table['['] = pushIt;
+constexpr char openerMark = '\1';
+constexpr std::array<char, UCHAR_MAX + 1> expectedTop = [] {
+	std::array<char, UCHAR_MAX + 1> table;
+	table.fill(anyOpener);
+	table['('] = openerMark;
+	table['{'] = openerMark;
+	table['['] = openerMark;
 	table[')'] = '(';
 	table['}'] = '{';
 	table[']'] = '[';
 	return table;
 }();
 
-// Every character that is not an opener is taken as a closer on purpose: it
-// consumes the pending opener, which only a real closer must match.  More
-// than 100 pending openers end the process through push.
-bool isValidParentheses(const char *s)
+// More than 100 pending openers end the process through push.
+bool
+isValidParentheses(const char *s)
 {
 	Stack stack;
 	initStack(&stack);
 	for (std::size_t i = 0; s[i] != '\0'; i++) {
 		char currentChar = s[i];
-		char need = needs[static_cast<unsigned char>(currentChar)];
-		if (need == pushIt) {
+		char expected =
+		    expectedTop[static_cast<unsigned char>(currentChar)];
+		if (expected == openerMark) {
 			push(&stack, currentChar);
 			continue;
 		}
 		if (isEmpty(&stack))
 			return false;
 		char topElement = pop(&stack);
-		if (need != anyOpener && topElement != need)
+		if (expected != anyOpener && topElement != expected)
 			return false;
 	}
 	return isEmpty(&stack);
 }
 
-static void printVerdict(const char *sample)
+#ifndef BRACKETS_NO_MAIN
+
+#include <cerrno>
+#include <cstring>
+
+static void
+printVerdict(const char *sample)
 {
 	std::printf("%s: %s\n", sample,
 	    isValidParentheses(sample) ? "true" : "false");
 }
 
 // A verdict that never reached its reader must not end in success.
-static int finishOutput()
+static int
+finishOutput()
 {
 	if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
 		return 0;
@@ -130,7 +153,8 @@ static int finishOutput()
 	return 1;
 }
 
-int main()
+int
+main()
 {
 	char test1[] = "()";
 	char test2[] = "()[]{}";
@@ -146,4 +170,5 @@ int main()
 	return finishOutput();
 }
 
+#endif
 #endif

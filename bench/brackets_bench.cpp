@@ -23,7 +23,8 @@
 
 namespace {
 
-std::size_t onStdStack(const char *s)
+std::size_t
+onStdStack(const char *s)
 {
 	std::stack<char> pending;
 	for (std::size_t i = 0; s[i] != '\0'; i++) {
@@ -58,7 +59,8 @@ const Checker checkers[] = {
 };
 
 // Whole units, then "()" pairs up to the exact (even) length.
-std::string repeatTo(const std::string &unit, std::size_t length)
+std::string
+repeatTo(const std::string &unit, std::size_t length)
 {
 	std::string text;
 	text.reserve(length);
@@ -71,7 +73,8 @@ std::string repeatTo(const std::string &unit, std::size_t length)
 
 // A random walk that never holds more than the stack's capacity pending and
 // closes everything by the end.
-std::string randomWalk(std::size_t length)
+std::string
+randomWalk(std::size_t length)
 {
 	std::mt19937 coin(20261207);
 	std::string text;
@@ -113,7 +116,8 @@ const Shape shapes[] = {
 
 // Each input is made and checked once, then shared by all three checkers;
 // an empty string stands for one that came out wrong.
-const std::string &input(const Shape &shape, std::size_t length)
+const std::string &
+input(const Shape &shape, std::size_t length)
 {
 	static std::map<std::pair<const Shape *, std::size_t>, std::string>
 	    made;
@@ -128,8 +132,8 @@ const std::string &input(const Shape &shape, std::size_t length)
 	return found->second;
 }
 
-void measure(benchmark::State &state, const Shape &shape,
-    const Checker &checker)
+void
+measure(benchmark::State &state, const Shape &shape, const Checker &checker)
 {
 	const auto length = static_cast<std::size_t>(state.range(0));
 	const std::string &text = input(shape, length);
@@ -144,13 +148,15 @@ void measure(benchmark::State &state, const Shape &shape,
 }
 
 // "SHAPE/CHECKER", the benchmark's name and what --passes selects.
-std::string nameOf(const Shape &shape, const Checker &checker)
+std::string
+nameOf(const Shape &shape, const Checker &checker)
 {
 	return std::string(shape.name) + "/" + checker.name;
 }
 
 // Runs "SHAPE/CHECKER" passes times over its 1 MiB input.
-int runPasses(const char *passes, const std::string &which)
+int
+runPasses(const char *passes, const std::string &which)
 {
 	for (const Shape &shape : shapes)
 		for (const Checker &checker : checkers) {
@@ -170,7 +176,8 @@ int runPasses(const char *passes, const std::string &which)
 
 } // namespace
 
-int main(int argc, char **argv)
+int
+main(int argc, char **argv)
 {
 	if (argc == 3 && std::strncmp(argv[1], "--passes=", 9) == 0)
 		return runPasses(argv[1] + 9, argv[2]);

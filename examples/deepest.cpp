@@ -2,7 +2,8 @@
 
 // The most openers pending at once in a string the validator accepted, so
 // that no pop finds the stack empty and no push finds it full.
-int deepest(const char *text)
+int
+deepest(const char *text)
 {
 	Stack stack;
 	initStack(&stack);

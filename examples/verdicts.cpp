@@ -7,7 +7,8 @@
 
 int deepest(const char *text);
 
-int main(int argc, char **argv)
+int
+main(int argc, char **argv)
 {
 	for (int i = 1; i < argc; i++) {
 		if (isValidParentheses(argv[i]))

@@ -19,7 +19,8 @@ struct Outcome {
 // Status a child ends with when its body returned instead of ending it.
 inline constexpr int bodyReturned = 222;
 
-inline std::string readAll(std::FILE *file)
+inline std::string
+readAll(std::FILE *file)
 {
 	std::string text;
 	std::rewind(file);
@@ -28,7 +29,8 @@ inline std::string readAll(std::FILE *file)
 	return text;
 }
 
-inline Outcome runInChild(const std::function<void()> &body)
+inline Outcome
+runInChild(const std::function<void()> &body)
 {
 	std::FILE *out = std::tmpfile();
 	std::FILE *err = std::tmpfile();

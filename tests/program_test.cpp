@@ -19,7 +19,8 @@ const char *const fiveVerdicts = "(): true\n"
 				 "{[]}: true\n";
 
 // Replaces the child with the program, standard input left as the caller set.
-void execBrackets(const std::vector<std::string> &args)
+void
+execBrackets(const std::vector<std::string> &args)
 {
 	std::vector<char *> argv{const_cast<char *>(BRACKETS_PATH)};
 	for (const std::string &arg : args)
@@ -65,13 +66,15 @@ struct Sink {
 
 // Each redirection runs in the child; one that cannot be made ends it with
 // status 127 and a line on standard error, which the test reports.
-void fail(const char *what)
+void
+fail(const char *what)
 {
 	std::perror(what);
 	_exit(127);
 }
 
-void toDevFull()
+void
+toDevFull()
 {
 	int fd = open("/dev/full", O_WRONLY);
 	if (fd == -1)
@@ -80,12 +83,17 @@ void toDevFull()
 	close(fd);
 }
 
-void closeOutput() { close(STDOUT_FILENO); }
+void
+closeOutput()
+{
+	close(STDOUT_FILENO);
+}
 
 // A terminal makes standard output line-buffered, so each line's write fails
 // at once (EIO, its other side is gone) and only the stream's error flag is
 // left to tell at the end.
-void toHungUpTerminal()
+void
+toHungUpTerminal()
 {
 	int master = posix_openpt(O_RDWR | O_NOCTTY);
 	if (master == -1 || grantpt(master) == -1 || unlockpt(master) == -1)

@@ -15,7 +15,8 @@
 
 namespace {
 
-std::string repeat(const std::string &unit, std::size_t times)
+std::string
+repeat(const std::string &unit, std::size_t times)
 {
 	std::string text;
 	for (std::size_t i = 0; i < times; i++)
@@ -32,7 +33,8 @@ struct Case {
 	bool valid;
 };
 
-void expectVerdicts(const std::vector<Case> &cases)
+void
+expectVerdicts(const std::vector<Case> &cases)
 {
 	for (const Case &c : cases)
 		EXPECT_EQ(isValidParentheses(c.text.c_str()), c.valid)
