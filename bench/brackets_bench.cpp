@@ -6,6 +6,7 @@
 // of a single pass under cachegrind.
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -98,7 +99,7 @@ struct Shape {
 	std::string text;
 };
 
-Shape shapes[] = {
+const Shape shapes[] = {
     {"shallow", repeatTo("{[()]}")},
     {"depth100",
 	repeatTo(std::string(50, '(') + std::string(25, '[') +
