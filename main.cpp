@@ -23,7 +23,9 @@ char pop(Stack *s);
 char peek(const Stack *s);
 bool isValidParentheses(const char *s);
 
-#ifndef BRACKETS_DECLARATIONS_ONLY
+#if !defined(BRACKETS_DECLARATIONS_ONLY) && __cplusplus < 202002L
+#error "brackets needs C++20: compile main.cpp with -std=c++20"
+#elif !defined(BRACKETS_DECLARATIONS_ONLY)
 
 #include <array>
 #include <climits>
