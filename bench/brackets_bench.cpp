@@ -1,17 +1,11 @@
 // Throughput of isValidParentheses on three shapes of well-formed 1 MiB input,
 // beside the same rule written on std::stack<char>, on the same buffers.
-//
-// With --passes=N SHAPE/CHECKER it instead runs one checker N times over one
-// shape's input and exits, so that bench/report can count the instructions
-// of a single pass under cachegrind.
 
 #include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <random>
 #include <stack>
 #include <string>
+#include <utility>
 
 #include <benchmark/benchmark.h>
 
@@ -44,19 +38,6 @@ onStdStack(const char *s)
 	return pending.empty() ? 1 : 0;
 }
 
-struct Checker {
-	const char *name;
-	std::size_t (*check)(const char *);
-};
-
-const Checker checkers[] = {
-    {"isValidParentheses",
-	[](const char *s) -> std::size_t {
-		return isValidParentheses(s) ? 1 : 0;
-	}},
-    {"std::stack", onStdStack},
-};
-
 // Whole units, then "()" pairs up to the exact (even) length.
 std::string
 repeatTo(const std::string &unit)
@@ -78,13 +59,11 @@ randomWalk()
 	std::string text;
 	std::string pending;
 	while (text.size() < length) {
-		std::size_t left = length - text.size();
-		bool canOpen = pending.size() < stackCapacity &&
-		    pending.size() + 2 <= left;
-		if (canOpen && (pending.empty() || coin() % 2 == 0)) {
-			char opener = "({["[coin() % 3];
-			pending += opener;
-			text += opener;
+		if (pending.size() < stackCapacity &&
+		    text.size() + pending.size() + 2 <= length &&
+		    (pending.empty() || coin() % 2 == 0)) {
+			pending += "({["[coin() % 3];
+			text += pending.back();
 		} else {
 			char opener = pending.back();
 			pending.pop_back();
@@ -94,12 +73,16 @@ randomWalk()
 	return text;
 }
 
-struct Shape {
-	const char *name;
-	std::string text;
+// Each checker and each shape by name.
+const std::pair<const char *, std::size_t (*)(const char *)> checkers[] = {
+    {"isValidParentheses",
+	[](const char *s) -> std::size_t {
+		return isValidParentheses(s) ? 1 : 0;
+	}},
+    {"onStdStack", onStdStack},
 };
 
-const Shape shapes[] = {
+const std::pair<const char *, std::string> shapes[] = {
     {"shallow", repeatTo("{[()]}")},
     {"depth100",
 	repeatTo(std::string(50, '(') + std::string(25, '[') +
@@ -108,56 +91,25 @@ const Shape shapes[] = {
     {"walk", randomWalk()},
 };
 
-void
-measure(benchmark::State &state, const Shape &shape, const Checker &checker)
-{
-	for (auto _ : state)
-		benchmark::DoNotOptimize(checker.check(shape.text.c_str()));
-	state.SetBytesProcessed(
-	    state.iterations() * static_cast<std::int64_t>(length));
-}
-
-// "SHAPE/CHECKER", the benchmark's name and what --passes selects.
-std::string
-nameOf(const Shape &shape, const Checker &checker)
-{
-	return std::string(shape.name) + "/" + checker.name;
-}
-
-int
-runPasses(long passes, const std::string &which)
-{
-	for (const Shape &shape : shapes)
-		for (const Checker &checker : checkers)
-			if (nameOf(shape, checker) == which) {
-				for (; passes > 0; passes--)
-					benchmark::DoNotOptimize(
-					    checker.check(shape.text.c_str()));
-				return 0;
-			}
-	return 2;
-}
-
 } // namespace
 
 int
 main(int argc, char **argv)
 {
-	for (const Shape &shape : shapes)
-		if (shape.text.size() != length ||
-		    onStdStack(shape.text.c_str()) != 1)
+	for (const auto &[shape, text] : shapes)
+		if (text.size() != length || onStdStack(text.c_str()) != 1)
 			return 1;
-	if (argc == 3 && std::strncmp(argv[1], "--passes=", 9) == 0)
-		return runPasses(std::strtol(argv[1] + 9, nullptr, 10),
-		    argv[2]);
-	for (const Shape &shape : shapes)
-		for (const Checker &checker : checkers)
+	for (const auto &[shape, text] : shapes)
+		for (const auto &[checker, check] : checkers)
 			benchmark::RegisterBenchmark(
-			    nameOf(shape, checker).c_str(),
-			    [&shape, &checker](benchmark::State &state) {
-				    measure(state, shape, checker);
-			    })
-			    ->MinTime(0.2);
+			    (std::string(shape) + "/" + checker).c_str(),
+			    [check = check, s = text.c_str()](
+				benchmark::State &state) {
+				    for (auto _ : state)
+					    benchmark::DoNotOptimize(check(s));
+				    state.SetBytesProcessed(state.iterations() *
+					benchmark::IterationCount{length});
+			    });
 	benchmark::Initialize(&argc, argv);
 	benchmark::RunSpecifiedBenchmarks();
 	benchmark::Shutdown();
