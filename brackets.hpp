@@ -1,7 +1,11 @@
 // The stack and the validator of brackets, for other code: the record and the
-// declarations, taken from main.cpp itself.  Link with main.cpp compiled once
-// with BRACKETS_NO_MAIN (-DBRACKETS_NO_MAIN), or with the CMake target
-// brackets::validator.
+// declarations, taken from main.cpp itself; any C++ standard from C++11 on
+// can include them.
+//
+// To link them, compile main.cpp once, as C++20, with -DBRACKETS_NO_MAIN,
+// which leaves the sample run out.  In CMake, take this repository in with
+// add_subdirectory or FetchContent and link brackets::validator, which brings
+// nothing else into the build.
 //
 // Two contracts to know before calling:
 // - Every character that is not an opener takes one pending opener off the

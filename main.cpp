@@ -1,10 +1,9 @@
 // brackets: checks five built-in strings for balanced, properly nested round,
 // curly and square brackets and prints one verdict line for each.
 //
-// Other code may use the stack and the validator: brackets.hpp includes this
-// file with BRACKETS_DECLARATIONS_ONLY for the record and the declarations,
-// and this file compiled once with BRACKETS_NO_MAIN is the code to link,
-// without the sample run.
+// For other code, brackets.hpp takes the record and the declarations from
+// this file with BRACKETS_DECLARATIONS_ONLY, and BRACKETS_NO_MAIN leaves the
+// sample run out of the code they link.
 
 #include <cstdint>
 
@@ -90,11 +89,10 @@ peek(const Stack *s)
 	return s->items[s->top];
 }
 
-// The opener each character must find on top of the stack.  An opener is
-// pushed instead.  Every other character, bracket or not, takes the pending
-// opener off, and only a closer checks it: so "(a" is balanced and "f(x)" is
-// not.  One lookup, rather than tests character by character, keeps the kind
-// of bracket from steering extra branches.
+// What each character must find on top of the stack: its partner for a
+// closer, anyOpener for every other character, and openerMark for an opener,
+// which is pushed instead.  One lookup, rather than tests character by
+// character, keeps the kind of bracket from steering extra branches.
 constexpr char anyOpener = '\0';
 constexpr char openerMark = '\1';
 constexpr std::array<char, UCHAR_MAX + 1> expectedTop = [] {
