@@ -51,7 +51,7 @@ repeatTo(const std::string &unit)
 }
 
 // A random walk that never holds more than the stack's capacity pending and
-// closes everything by the end.
+// closes everything by the end; pending holds the closers still owed.
 std::string
 randomWalk()
 {
@@ -62,12 +62,12 @@ randomWalk()
 		if (pending.size() < stackCapacity &&
 		    text.size() + pending.size() + 2 <= length &&
 		    (pending.empty() || coin() % 2 == 0)) {
-			pending += "({["[coin() % 3];
-			text += pending.back();
+			std::size_t kind = coin() % 3;
+			text += "({["[kind];
+			pending += ")}]"[kind];
 		} else {
-			char opener = pending.back();
+			text += pending.back();
 			pending.pop_back();
-			text += opener == '(' ? ')' : opener == '{' ? '}' : ']';
 		}
 	}
 	return text;
@@ -91,6 +91,16 @@ const std::pair<const char *, std::string> shapes[] = {
     {"walk", randomWalk()},
 };
 
+void
+measure(benchmark::State &state, std::size_t (*check)(const char *),
+    const char *s)
+{
+	for (auto _ : state)
+		benchmark::DoNotOptimize(check(s));
+	state.SetBytesProcessed(
+	    state.iterations() * benchmark::IterationCount{length});
+}
+
 } // namespace
 
 int
@@ -101,15 +111,10 @@ main(int argc, char **argv)
 			return 1;
 	for (const auto &[shape, text] : shapes)
 		for (const auto &[checker, check] : checkers)
-			benchmark::RegisterBenchmark(
-			    (std::string(shape) + "/" + checker).c_str(),
-			    [check = check, s = text.c_str()](
-				benchmark::State &state) {
-				    for (auto _ : state)
-					    benchmark::DoNotOptimize(check(s));
-				    state.SetBytesProcessed(state.iterations() *
-					benchmark::IterationCount{length});
-			    });
+			benchmark::RegisterBenchmark(checker, measure, check,
+			    text.c_str())
+			    ->Name(std::string(shape) + "/" + checker);
+	benchmark::AddCustomContext("length", std::to_string(length));
 	benchmark::Initialize(&argc, argv);
 	benchmark::RunSpecifiedBenchmarks();
 	benchmark::Shutdown();
