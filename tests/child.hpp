@@ -22,8 +22,9 @@ inline constexpr int bodyReturned = 222;
 inline std::string
 readAll(std::FILE *file)
 {
+	if (std::fseek(file, 0, SEEK_SET) != 0)
+		return "fseek failed";
 	std::string text;
-	std::rewind(file);
 	for (int c; (c = std::fgetc(file)) != EOF;)
 		text += static_cast<char>(c);
 	return text;
@@ -33,9 +34,13 @@ inline Outcome
 runInChild(const std::function<void()> &body)
 {
 	std::FILE *out = std::tmpfile();
-	std::FILE *err = std::tmpfile();
-	if (out == nullptr || err == nullptr)
+	if (out == nullptr)
 		return {"", "tmpfile failed", -1};
+	std::FILE *err = std::tmpfile();
+	if (err == nullptr) {
+		std::fclose(out);
+		return {"", "tmpfile failed", -1};
+	}
 
 	// Whatever the parent still buffers would otherwise be written twice.
 	std::fflush(nullptr);

@@ -15,7 +15,7 @@ TEST(Stack, HoldsOneHundredAndGivesThemBackLastInFirstOut)
 {
 	std::vector<char> pushed;
 	for (int i = 0; i < 100; i++)
-		pushed.push_back(static_cast<char>(i * 5 - 128));
+		pushed.push_back(static_cast<char>((i * 5) - 128));
 
 	Stack s;
 	initStack(&s);

@@ -104,7 +104,7 @@ TEST(Validator, MoreThanOneHundredPendingOpenersEndTheProcess)
 TEST(Validator, ScansPastEveryThirtyTwoBitIndex)
 {
 	const std::size_t block = std::size_t{1} << 21;
-	const std::size_t page = 4096;
+	const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
 	const std::size_t wrap = std::size_t{1} << 32;
 	static_assert(wrap % block == 0);
 
