@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "brackets.hpp"
 
 // The most openers pending at once in a string the validator accepted, so
@@ -11,8 +13,7 @@ deepest(const char *text)
 	for (const char *at = text; *at != '\0'; at++) {
 		if (*at == '(' || *at == '{' || *at == '[') {
 			push(&stack, *at);
-			if (stack.top + 1 > most)
-				most = stack.top + 1;
+			most = std::max(most, stack.top + 1);
 		} else {
 			pop(&stack);
 		}
