@@ -95,7 +95,7 @@ void
 measure(benchmark::State &state, std::size_t (*check)(const char *),
     const char *s)
 {
-	for (auto _ : state)
+	for ([[maybe_unused]] auto _ : state)
 		benchmark::DoNotOptimize(check(s));
 	state.SetBytesProcessed(
 	    state.iterations() * benchmark::IterationCount{length});
