@@ -18,5 +18,6 @@
 #pragma once
 
 #define BRACKETS_DECLARATIONS_ONLY
-#include "main.cpp"
+// main.cpp is the one source of the declarations, not a file to compile here.
+#include "main.cpp" // NOLINT(bugprone-suspicious-include)
 #undef BRACKETS_DECLARATIONS_ONLY
