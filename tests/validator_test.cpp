@@ -111,7 +111,7 @@ TEST(Validator, ScansPastEveryThirtyTwoBitIndex)
 	constexpr std::size_t wrap = std::size_t{UINT32_MAX} + 1;
 	static_assert(wrap % block == 0);
 	if (wrap == 0)
-		GTEST_SKIP() << "size_t has 32 bits: no string outgrows its index";
+		GTEST_SKIP() << "32-bit size_t: no string outgrows its index";
 
 	void *whole = mmap(nullptr, wrap + page, PROT_READ | PROT_WRITE,
 	    MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
