@@ -2,6 +2,7 @@
 // beside the same rule written on std::stack<char>, on the same buffers.
 
 #include <cstddef>
+#include <cstdio>
 #include <random>
 #include <stack>
 #include <string>
@@ -107,8 +108,12 @@ int
 main(int argc, char **argv)
 {
 	for (const auto &[shape, text] : shapes)
-		if (text.size() != length || onStdStack(text.c_str()) != 1)
+		if (text.size() != length || onStdStack(text.c_str()) != 1) {
+			std::fprintf(stderr,
+			    "brackets_bench: %s is not %zu well-formed chars\n",
+			    shape, length);
 			return 1;
+		}
 	for (const auto &[shape, text] : shapes)
 		for (const auto &[checker, check] : checkers)
 			benchmark::RegisterBenchmark(checker, measure, check,
