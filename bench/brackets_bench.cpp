@@ -107,9 +107,9 @@ measure(benchmark::State &state, std::size_t (*check)(const char *),
 int
 main(int argc, char **argv)
 {
-	// Only a checker that accepts every input is timed on it.
+	// Only checkers that accept every input are timed.
 	for (const auto &[shape, text] : shapes)
-		for (const auto &[checker, check] : checkers) {
+		for (const auto &[checker, check] : checkers)
 			if (text.size() != length || check(text.c_str()) != 1) {
 				std::fprintf(stderr,
 				    "brackets_bench: %s: %s is not %zu "
@@ -117,10 +117,11 @@ main(int argc, char **argv)
 				    checker, shape, length);
 				return 1;
 			}
+	for (const auto &[shape, text] : shapes)
+		for (const auto &[checker, check] : checkers)
 			benchmark::RegisterBenchmark(checker, measure, check,
 			    text.c_str())
 			    ->Name(std::string(shape) + "/" + checker);
-		}
 	benchmark::AddCustomContext("length", std::to_string(length));
 	benchmark::Initialize(&argc, argv);
 	benchmark::RunSpecifiedBenchmarks();
