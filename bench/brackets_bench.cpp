@@ -112,8 +112,8 @@ main(int argc, char **argv)
 		for (const auto &[checker, check] : checkers)
 			if (text.size() != length || check(text.c_str()) != 1) {
 				std::fprintf(stderr,
-				    "brackets_bench: %s: %s is not %zu "
-				    "well-formed chars\n",
+				    "brackets_bench: %s does not accept %s as "
+				    "%zu well-formed chars\n",
 				    checker, shape, length);
 				return 1;
 			}

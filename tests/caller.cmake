@@ -14,17 +14,21 @@ foreach(switch BENCHMARKS SANITIZE STATIC TESTS)
 		message(SEND_ERROR "brackets read its own BRACKETS_${switch}")
 	endif()
 endforeach()
-file(STRINGS ${BINARY}/CMakeCache.txt entries
-	REGEX "^(BRACKETS|brackets)[^:]*:[^U]")
-if(entries)
-	message(SEND_ERROR "brackets left cache entries: ${entries}")
+# The caller's cache holds CMake's entries, the project's and the switches
+# given, unused; a build type, given none, is brackets'.
+file(STRINGS ${BINARY}/CMakeCache.txt entries REGEX "^[A-Za-z_]")
+list(FILTER entries EXCLUDE REGEX "^(_?CMAKE_|verdicts_|BRACKETS_[^:]*:U)")
+file(STRINGS ${BINARY}/CMakeCache.txt type REGEX "^CMAKE_BUILD_TYPE:STRING=.")
+if(entries OR type)
+	message(SEND_ERROR "brackets set cache entries: ${entries} ${type}")
 endif()
 if(EXISTS ${BINARY}/compile_commands.json)
 	message(SEND_ERROR "brackets turned on the caller's compile database")
 endif()
-execute_process(COMMAND ${ninja} -C ${BINARY} -t commands OUTPUT_VARIABLE all)
+execute_process(COMMAND ${ninja} -C ${BINARY} -t commands
+	OUTPUT_VARIABLE all COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${ninja} -C ${BINARY} -t commands verdicts
-	OUTPUT_VARIABLE needed)
+	OUTPUT_VARIABLE needed COMMAND_ERROR_IS_FATAL ANY)
 if(NOT all STREQUAL needed)
 	message(SEND_ERROR "the build makes more than verdicts needs:\n${all}")
 endif()
