@@ -112,9 +112,9 @@ main(int argc, char **argv)
 		for (const auto &[checker, check] : checkers)
 			if (text.size() != length || check(text.c_str()) != 1) {
 				std::fprintf(stderr,
-				    "brackets_bench: %s does not accept %s as "
-				    "%zu well-formed chars\n",
-				    checker, shape, length);
+				    "brackets_bench: %s, %zu chars, is not %zu "
+				    "well-formed chars to %s\n",
+				    shape, text.size(), length, checker);
 				return 1;
 			}
 	for (const auto &[shape, text] : shapes)

@@ -1,26 +1,30 @@
-# Builds examples/ in BINARY, by CXX and TIDY, taking brackets in with every
-# switch of its own build set, and names whatever of that build reaches it.
+# Builds examples/ in BINARY by CXX and TIDY, with brackets' switches all set,
+# and names what of brackets' build reaches it, against a bare twin project.
 find_program(ninja ninja REQUIRED)
-file(REMOVE_RECURSE ${BINARY})
-execute_process(COMMAND ${CMAKE_COMMAND} -B ${BINARY} -G Ninja
-	-S ${CMAKE_CURRENT_LIST_DIR}/../examples
-	-DCMAKE_MAKE_PROGRAM=${ninja} -DCMAKE_CXX_COMPILER=${CXX}
+file(REMOVE_RECURSE ${BINARY} ${BINARY}-bare)
+file(WRITE ${BINARY}-bare/CMakeLists.txt "project(verdicts LANGUAGES CXX)\n")
+set(alike -G Ninja -DCMAKE_MAKE_PROGRAM=${ninja} -DCMAKE_CXX_COMPILER=${CXX}
 	-DCMAKE_CXX_CLANG_TIDY=${TIDY} -DCMAKE_EXPORT_COMPILE_COMMANDS=OFF
 	-DBRACKETS_BENCHMARKS=ON -DBRACKETS_SANITIZE=ON -DBRACKETS_STATIC=ON
-	-DBRACKETS_TESTS=ON ERROR_VARIABLE warnings ECHO_ERROR_VARIABLE
-	COMMAND_ERROR_IS_FATAL ANY)
+	-DBRACKETS_TESTS=ON)
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${BINARY}-bare -B ${BINARY}-bare
+	${alike} OUTPUT_QUIET ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${CMAKE_COMMAND} -B ${BINARY} ${alike}
+	-S ${CMAKE_CURRENT_LIST_DIR}/../examples ERROR_VARIABLE warnings
+	ECHO_ERROR_VARIABLE COMMAND_ERROR_IS_FATAL ANY)
 foreach(switch BENCHMARKS SANITIZE STATIC TESTS)
 	if(NOT warnings MATCHES "\n    BRACKETS_${switch}\n")
 		message(SEND_ERROR "brackets read its own BRACKETS_${switch}")
 	endif()
 endforeach()
-# The caller's cache holds CMake's entries, the project's and the switches
-# given, unused; a build type, given none, is brackets'.
+# The caller's cache is the bare project's, but for its internal paths.
 file(STRINGS ${BINARY}/CMakeCache.txt entries REGEX "^[A-Za-z_]")
-list(FILTER entries EXCLUDE REGEX "^(_?CMAKE_|verdicts_|BRACKETS_[^:]*:U)")
-file(STRINGS ${BINARY}/CMakeCache.txt type REGEX "^CMAKE_BUILD_TYPE:STRING=.")
-if(entries OR type)
-	message(SEND_ERROR "brackets set cache entries: ${entries} ${type}")
+file(STRINGS ${BINARY}-bare/CMakeCache.txt bare REGEX "^[A-Za-z_]")
+list(TRANSFORM entries REPLACE ":(INTERNAL|STATIC)=.*" "")
+list(TRANSFORM bare REPLACE ":(INTERNAL|STATIC)=.*" "")
+list(REMOVE_ITEM entries ${bare})
+if(entries)
+	message(SEND_ERROR "brackets set cache entries: ${entries}")
 endif()
 if(EXISTS ${BINARY}/compile_commands.json)
 	message(SEND_ERROR "brackets turned on the caller's compile database")
