@@ -107,7 +107,7 @@ measure(benchmark::State &state, std::size_t (*check)(const char *),
 int
 main(int argc, char **argv)
 {
-	// Only checkers that accept every input are timed.
+	// Only checkers right on well-formed and malformed input are timed.
 	for (const auto &[shape, text] : shapes)
 		for (const auto &[checker, check] : checkers)
 			if (text.size() != length || check(text.c_str()) != 1) {
@@ -115,6 +115,14 @@ main(int argc, char **argv)
 				    "brackets_bench: %s, %zu chars, is not %zu "
 				    "well-formed chars to %s\n",
 				    shape, text.size(), length, checker);
+				return 1;
+			}
+	for (const char *wrong : {"{)", "(]", "[}", "(", ")"})
+		for (const auto &[checker, check] : checkers)
+			if (check(wrong) != 0) {
+				std::fprintf(stderr,
+				    "brackets_bench: %s accepts %s\n", checker,
+				    wrong);
 				return 1;
 			}
 	for (const auto &[shape, text] : shapes)
