@@ -117,7 +117,7 @@ main(int argc, char **argv)
 				    shape, text.size(), length, checker);
 				return 1;
 			}
-	for (const char *wrong : {"{)", "(]", "[}", "(", ")"})
+	for (const char *wrong : {"[)", "{)", "(]", "{]", "(}", "[}", "(", ")"})
 		for (const auto &[checker, check] : checkers)
 			if (check(wrong) != 0) {
 				std::fprintf(stderr,
