@@ -12,20 +12,10 @@ project(verdicts LANGUAGES CXX)
 add_executable(verdicts verdicts.cpp deepest.cpp)
 target_include_directories(verdicts PRIVATE [==[${repo}]==])
 target_link_libraries(verdicts PRIVATE
-	\"\${CMAKE_BINARY_DIR}/brackets/$<CONFIG>/libbrackets_validator.a\")\n")
-set(alike -G "Ninja Multi-Config" -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_CXX_CLANG_TIDY=${TIDY}
+	\"\${CMAKE_BINARY_DIR}/brackets/libbrackets_validator.a\")\n")
+set(alike -G Ninja -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_CXX_CLANG_TIDY=${TIDY}
 	-DCMAKE_EXPORT_COMPILE_COMMANDS=OFF -DBRACKETS_BENCHMARKS=ON -DBRACKETS_SANITIZE=ON
 	-DBRACKETS_STATIC=ON -DBRACKETS_TESTS=ON)
-run(${CMAKE_COMMAND} -S ${BINARY}-twin -B ${BINARY}-bare ${alike} OUTPUT_QUIET)
-run(${CMAKE_COMMAND} -S ${repo}/examples -B ${BINARY} ${alike}
-	ERROR_VARIABLE warnings ECHO_ERROR_VARIABLE)
-# CMake warns of each -D variable that nothing read, one to a line indented
-# by four spaces, under "Manually-specified variables were not used".
-foreach(switch BENCHMARKS SANITIZE STATIC TESTS)
-	if(NOT warnings MATCHES "\n    BRACKETS_${switch}\n")
-		message(SEND_ERROR "brackets read its own BRACKETS_${switch}")
-	endif()
-endforeach()
 
 # Fails on each entry of the caller's list that the twin's lacks, and each of
 # the twin's that the caller's lacks, naming them and where they stand.
@@ -41,40 +31,48 @@ function(compare where caller twin)
 		endif()
 	endforeach()
 endfunction()
-# The caches' entries, but for internal ones' values, which hold paths.
-file(STRINGS ${BINARY}/CMakeCache.txt caller REGEX "^[A-Za-z_]")
-file(STRINGS ${BINARY}-bare/CMakeCache.txt twin REGEX "^[A-Za-z_]")
-list(TRANSFORM caller REPLACE ":(INTERNAL|STATIC)=.*" "")
-list(TRANSFORM twin REPLACE ":(INTERNAL|STATIC)=.*" "")
-compare("the caller's cache" "${caller}" "${twin}")
-# The commands that build verdicts in a configuration, less those of brackets'
-# own archive, with the twin's paths put as the caller's.
-function(commands build config out)
-	run(${CMAKE_COMMAND} --build ${build} --config ${config} -- -t commands verdicts
-		OUTPUT_VARIABLE text)
-	string(REGEX REPLACE "[^\n]*brackets_validator.dir[^\n]*\n" "" text "${text}")
+# What of a build brackets could change: its cache's entries, but for internal
+# ones' values, which hold paths; and the commands of its default target, less
+# the two that build brackets' own archive, unquoted as a shell would, with the
+# twin's paths put as the caller's.
+function(facts build out)
+	file(STRINGS ${build}/CMakeCache.txt cache REGEX "^[A-Za-z_]")
+	list(TRANSFORM cache REPLACE ":(INTERNAL|STATIC)=.*" "")
+	run(${CMAKE_COMMAND} --build ${build} -- -t commands OUTPUT_VARIABLE text)
+	string(REGEX REPLACE "[^\n]*validator\\.dir/main\\.cpp\\.o -c [^\n]*\n" "" text "${text}")
+	string(REGEX REPLACE "[^\n]*ranlib brackets/libbrackets_validator\\.a && :\n" ""
+		text "${text}")
+	string(REGEX REPLACE "'([^']*)'" "\\1" text "${text}")
 	string(REPLACE "${BINARY}-twin" "${repo}/examples" text "${text}")
 	string(REPLACE "${BINARY}-bare" "${BINARY}" text "${text}")
 	string(REPLACE "\n" ";" text "${text}")
-	set(${out} "${text}" PARENT_SCOPE)
+	set(${out} ${cache} ${text} PARENT_SCOPE)
 endfunction()
-foreach(config Debug Release RelWithDebInfo)
-	commands(${BINARY} ${config} caller)
-	commands(${BINARY}-bare ${config} twin)
-	compare("verdicts' ${config} commands" "${caller}" "${twin}")
+
+# Configured plainly, whose warnings stay in "warnings", then as each build
+# type, the last for the run below.
+foreach(type "" Debug RelWithDebInfo MinSizeRel Release)
+	run(${CMAKE_COMMAND} -S ${BINARY}-twin -B ${BINARY}-bare ${alike} --no-warn-unused-cli
+		-DCMAKE_BUILD_TYPE=${type} OUTPUT_QUIET)
+	run(${CMAKE_COMMAND} -S ${repo}/examples -B ${BINARY} ${alike} -DCMAKE_BUILD_TYPE=${type}
+		OUTPUT_QUIET ERROR_VARIABLE warnings${type} ECHO_ERROR_VARIABLE)
+	facts(${BINARY} caller)
+	facts(${BINARY}-bare twin)
+	compare("the cache or commands, build type \"${type}\"" "${caller}" "${twin}")
+endforeach()
+# CMake warns of each -D variable that nothing read, one to a line indented
+# by four spaces, under "Manually-specified variables were not used".
+foreach(switch BENCHMARKS SANITIZE STATIC TESTS)
+	if(NOT warnings MATCHES "\n    BRACKETS_${switch}\n")
+		message(SEND_ERROR "brackets read its own BRACKETS_${switch}")
+	endif()
 endforeach()
 
 if(EXISTS ${BINARY}/compile_commands.json)
 	message(SEND_ERROR "brackets turned on the caller's compile database")
 endif()
-run(${CMAKE_COMMAND} --build ${BINARY} -- -t commands OUTPUT_VARIABLE all)
-run(${CMAKE_COMMAND} --build ${BINARY} -- -t commands verdicts OUTPUT_VARIABLE needed)
-if(NOT all STREQUAL needed)
-	message(SEND_ERROR "the build makes more than verdicts needs:\n${all}")
-endif()
-run(${CMAKE_COMMAND} --build ${BINARY} --config Release)
-run(${CMAKE_COMMAND} --install ${BINARY} --config Release
-	--prefix ${BINARY}/installed)
+run(${CMAKE_COMMAND} --build ${BINARY})
+run(${CMAKE_COMMAND} --install ${BINARY} --prefix ${BINARY}/installed)
 file(READ ${BINARY}/install_manifest.txt installed)
 if(installed)
 	message(SEND_ERROR "brackets installs with the caller:\n${installed}")
@@ -85,7 +83,7 @@ file(READ ${repo}/README.md readme)
 if(NOT readme MATCHES "\n(\\./verdicts [^\n]*)\n```\n\n```\n([^`]*)")
 	message(FATAL_ERROR "README.md shows no run of ./verdicts, then its output")
 endif()
-execute_process(COMMAND sh -c "${CMAKE_MATCH_1}" WORKING_DIRECTORY ${BINARY}/Release
+execute_process(COMMAND sh -c "${CMAKE_MATCH_1}" WORKING_DIRECTORY ${BINARY}
 	OUTPUT_VARIABLE printed COMMAND_ERROR_IS_FATAL ANY)
 if(NOT printed STREQUAL CMAKE_MATCH_2)
 	message(SEND_ERROR "the caller printed:\n${printed}\nnot:\n${CMAKE_MATCH_2}")
