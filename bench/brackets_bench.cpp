@@ -74,15 +74,13 @@ randomWalk()
 	return text;
 }
 
-// Each checker and each shape by name.
 const std::pair<const char *, std::size_t (*)(const char *)> checkers[] = {
     {"isValidParentheses",
-	[](const char *s) -> std::size_t {
-		return isValidParentheses(s) ? 1 : 0;
+	[](const char *s) {
+		return static_cast<std::size_t>(isValidParentheses(s));
 	}},
     {"onStdStack", onStdStack},
 };
-
 const std::pair<const char *, std::string> shapes[] = {
     {"shallow", repeatTo("{[()]}")},
     {"depth100",
@@ -91,6 +89,24 @@ const std::pair<const char *, std::string> shapes[] = {
 	    std::string(50, ')'))},
     {"walk", randomWalk()},
 };
+
+// What check gets wrong first, or "": a shape not length well-formed chars, or
+// a string of one to six brackets (m in bijective base 6) judged unlike ours.
+std::string
+firstWrong(std::size_t (*check)(const char *))
+{
+	for (const auto &[shape, text] : shapes)
+		if (text.size() != length || check(text.c_str()) != 1)
+			return shape;
+	for (std::size_t m = 1; m <= 6 + 36 + 216 + 1296 + 7776 + 46656; m++) {
+		std::string text;
+		for (std::size_t rest = m; rest > 0; rest = (rest - 1) / 6)
+			text += "(){}[]"[(rest - 1) % 6];
+		if (check(text.c_str()) != checkers[0].second(text.c_str()))
+			return text;
+	}
+	return "";
+}
 
 void
 measure(benchmark::State &state, std::size_t (*check)(const char *),
@@ -107,24 +123,12 @@ measure(benchmark::State &state, std::size_t (*check)(const char *),
 int
 main(int argc, char **argv)
 {
-	// Only checkers right on well-formed and malformed input are timed.
-	for (const auto &[shape, text] : shapes)
-		for (const auto &[checker, check] : checkers)
-			if (text.size() != length || check(text.c_str()) != 1) {
-				std::fprintf(stderr,
-				    "brackets_bench: %s, %zu chars, is not %zu "
-				    "well-formed chars to %s\n",
-				    shape, text.size(), length, checker);
-				return 1;
-			}
-	for (const char *wrong : {"[)", "{)", "(]", "{]", "(}", "[}", "(", ")"})
-		for (const auto &[checker, check] : checkers)
-			if (check(wrong) != 0) {
-				std::fprintf(stderr,
-				    "brackets_bench: %s accepts %s\n", checker,
-				    wrong);
-				return 1;
-			}
+	for (const auto &[checker, check] : checkers)
+		if (std::string wrong = firstWrong(check); !wrong.empty()) {
+			std::fprintf(stderr, "brackets_bench: %s errs on %s\n",
+			    checker, wrong.c_str());
+			return 1;
+		}
 	for (const auto &[shape, text] : shapes)
 		for (const auto &[checker, check] : checkers)
 			benchmark::RegisterBenchmark(checker, measure, check,
