@@ -1,70 +1,94 @@
 # Builds examples/ in BINARY by CXX and TIDY, with brackets' switches all set,
 # and names what of brackets' build reaches it, against a twin of copies of its
 # sources that takes in only what brackets gives a caller, by the recipe below.
+cmake_minimum_required(VERSION 3.25)
 cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH repo)
 macro(run) # a command whose failure fails the test
 	execute_process(COMMAND ${ARGN} COMMAND_ERROR_IS_FATAL ANY)
 endmacro()
 file(REMOVE_RECURSE ${BINARY} ${BINARY}-bare ${BINARY}-twin)
-file(COPY ${repo}/examples/verdicts.cpp ${repo}/examples/deepest.cpp DESTINATION ${BINARY}-twin)
-file(COPY ${repo}/main.cpp DESTINATION ${BINARY}-twin/brackets)
-file(WRITE ${BINARY}-twin/brackets/CMakeLists.txt "\
+set(ENV{CMAKE_CONFIG_DIR} ${BINARY}-twin) # no user's file-API query writes in either
+file(COPY ${repo}/main.cpp DESTINATION ${BINARY}-twin)
+file(COPY ${repo}/examples/CMakeLists.txt ${repo}/examples/verdicts.cpp
+	${repo}/examples/deepest.cpp DESTINATION ${BINARY}-twin/examples)
+file(WRITE ${BINARY}-twin/CMakeLists.txt "\
 add_library(brackets_validator STATIC EXCLUDE_FROM_ALL main.cpp)
+add_library(brackets::validator ALIAS brackets_validator)
 target_compile_features(brackets_validator PRIVATE cxx_std_20)
 target_compile_definitions(brackets_validator PRIVATE BRACKETS_NO_MAIN)
 target_include_directories(brackets_validator PUBLIC \${CMAKE_CURRENT_SOURCE_DIR})\n")
-file(WRITE ${BINARY}-twin/CMakeLists.txt "cmake_minimum_required(VERSION 3.25)
-project(verdicts LANGUAGES CXX)
-add_subdirectory(brackets)
-add_executable(verdicts verdicts.cpp deepest.cpp)
-target_link_libraries(verdicts PRIVATE brackets_validator)\n")
+# Read after each project(): once the caller's directory and its deferred calls
+# are done, its variables with values, then its commands; of a cache entry, held
+# by the cache, only a variable over it, as reading it counts as using a switch.
+file(WRITE ${BINARY}-scope.cmake [[
+function(scope)
+	cmake_language(DEFER GET_CALL_IDS queued)
+	if(queued) # a call deferred from a deferred call, as brackets could, comes first
+		cmake_language(DEFER CALL scope)
+		return()
+	endif()
+	get_cmake_property(names VARIABLES) # sorted, with such a name twice
+	foreach(name IN LISTS names)
+		if(NOT DEFINED CACHE{${name}} OR name STREQUAL previous)
+			string(APPEND text "${name}=${${name}}\n")
+		endif()
+		set(previous ${name})
+	endforeach()
+	get_cmake_property(commands COMMANDS)
+	list(JOIN commands "\n" commands)
+	file(WRITE ${CMAKE_BINARY_DIR}/scope.txt "${text}${commands}\n")
+endfunction()
+cmake_language(DEFER CALL scope)
+]])
 set(alike -G Ninja -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_CXX_CLANG_TIDY=${TIDY}
-	-DCMAKE_EXPORT_COMPILE_COMMANDS=OFF -DBRACKETS_BENCHMARKS=ON -DBRACKETS_SANITIZE=ON
-	-DBRACKETS_STATIC=ON -DBRACKETS_TESTS=ON)
+	-DCMAKE_PROJECT_INCLUDE=${BINARY}-scope.cmake -DBRACKETS_BENCHMARKS=ON
+	-DBRACKETS_SANITIZE=ON -DBRACKETS_STATIC=ON -DBRACKETS_TESTS=ON)
 
-# Fails on each entry of the caller's list that the twin's lacks, and each of
-# the twin's that the caller's lacks, naming them and where they stand.
-function(compare where caller twin)
-	set(added ${caller})
-	list(REMOVE_ITEM added ${twin})
-	set(removed ${twin})
+# All that brackets could change of a build, line by line: the files configure
+# wrote, by name and content (but the compiler's identification and CMake's logs,
+# which vary by run) and the default target's commands; less quotes, backslashes,
+# square brackets, which join list items, and ninja's escapes; with the twin's
+# paths as the caller's, and the lists of files configure read, by path, by word.
+string(REGEX REPLACE "[]['\"\\\\]" "" binary "${BINARY}")
+string(REGEX REPLACE "[]['\"\\\\]" "" source "${repo}")
+function(facts build out)
+	file(GLOB_RECURSE files RELATIVE ${build} ${build}/*)
+	list(JOIN files "\n" text)
+	list(FILTER files EXCLUDE REGEX "^CMakeFiles/([0-9][^/]*/|[^/]*\\.(log|yaml)$)")
+	foreach(file IN LISTS files)
+		file(READ ${build}/${file} part)
+		string(APPEND text "\n${part}")
+	endforeach()
+	run(${CMAKE_COMMAND} --build ${build} -- -t commands OUTPUT_VARIABLE commands)
+	string(REGEX REPLACE "\\$([ :$])" "\\1" text "${text}${commands}")
+	string(REGEX REPLACE "[]['\"\\\\]" "" text "${text}")
+	string(REPLACE "${binary}-twin" "${source}" text "${text}")
+	string(REPLACE "${binary}-bare" "${binary}" text "${text}")
+	string(REPLACE ";" "$<SEMICOLON>" text "${text}")
+	string(REPLACE "\n" ";" text "${text}")
+	list(TRANSFORM text REPLACE " " ";" REGEX "^build .*CMakeLists\\.txt")
+	set(${out} ${text} PARENT_SCOPE)
+endfunction()
+
+# With no build type first, whose warnings land in "warnings", then as each
+# build type, the last built and run below; what either side holds alone is named.
+foreach(type "" Debug RelWithDebInfo MinSizeRel Release)
+	run(${CMAKE_COMMAND} -S ${BINARY}-twin/examples -B ${BINARY}-bare ${alike}
+		--no-warn-unused-cli -DCMAKE_BUILD_TYPE=${type} OUTPUT_QUIET)
+	run(${CMAKE_COMMAND} -S ${repo}/examples -B ${BINARY} ${alike} -DCMAKE_BUILD_TYPE=${type}
+		OUTPUT_QUIET ERROR_VARIABLE warnings${type} ECHO_ERROR_VARIABLE)
+	facts(${BINARY} added)
+	facts(${BINARY}-bare removed)
+	set(caller ${added})
+	list(REMOVE_ITEM added ${removed})
 	list(REMOVE_ITEM removed ${caller})
 	foreach(change added removed)
 		if(${change})
-			list(JOIN ${change} "\n  " lines)
-			message(SEND_ERROR "in ${where}, brackets ${change}:\n  ${lines}")
+			list(JOIN ${change} "\n  " shown)
+			message(SEND_ERROR
+				"CMAKE_BUILD_TYPE=${type}: brackets ${change}:\n  ${shown}")
 		endif()
 	endforeach()
-endfunction()
-# What of a build brackets could change: its cache's entries, but for internal
-# ones' values, which hold paths; and the commands of its default target and
-# brackets' install script, less quotes and backslashes, as a shell takes them
-# away, with the twin's paths put as the caller's.
-function(facts build out)
-	file(STRINGS ${build}/CMakeCache.txt cache REGEX "^[A-Za-z_]")
-	list(TRANSFORM cache REPLACE ":(INTERNAL|STATIC)=.*" "")
-	run(${CMAKE_COMMAND} --build ${build} -- -t commands OUTPUT_VARIABLE text)
-	file(READ ${build}/brackets/cmake_install.cmake install)
-	string(REGEX REPLACE "['\"\\\\]" "" text "${text}${install}")
-	string(REGEX REPLACE "['\"\\\\]" "" binary "${BINARY}")
-	string(REGEX REPLACE "['\"\\\\]" "" source "${repo}")
-	string(REPLACE "${binary}-twin/brackets" "${source}" text "${text}")
-	string(REPLACE "${binary}-twin" "${source}/examples" text "${text}")
-	string(REPLACE "${binary}-bare" "${binary}" text "${text}")
-	string(REPLACE "\n" ";" text "${text}")
-	set(${out} ${cache} ${text} PARENT_SCOPE)
-endfunction()
-
-# With no build type first, whose warnings land in "warnings" (the others' in
-# warnings<type>), then as each build type; the last, Release, is run below.
-foreach(type "" Debug RelWithDebInfo MinSizeRel Release)
-	run(${CMAKE_COMMAND} -S ${BINARY}-twin -B ${BINARY}-bare ${alike} --no-warn-unused-cli
-		-DCMAKE_BUILD_TYPE=${type} OUTPUT_QUIET)
-	run(${CMAKE_COMMAND} -S ${repo}/examples -B ${BINARY} ${alike} -DCMAKE_BUILD_TYPE=${type}
-		OUTPUT_QUIET ERROR_VARIABLE warnings${type} ECHO_ERROR_VARIABLE)
-	facts(${BINARY} caller)
-	facts(${BINARY}-bare twin)
-	compare("the cache or commands, with -DCMAKE_BUILD_TYPE=${type}" "${caller}" "${twin}")
 endforeach()
 # CMake warns of each -D variable that nothing read, one to a line indented
 # by four spaces, under "Manually-specified variables were not used".
@@ -73,10 +97,6 @@ foreach(switch BENCHMARKS SANITIZE STATIC TESTS)
 		message(SEND_ERROR "brackets read its own BRACKETS_${switch}")
 	endif()
 endforeach()
-
-if(EXISTS ${BINARY}/compile_commands.json)
-	message(SEND_ERROR "brackets turned on the caller's compile database")
-endif()
 run(${CMAKE_COMMAND} --build ${BINARY})
 
 # The README's run of the caller, as a shell runs it, must print what follows.
