@@ -43,12 +43,11 @@ cmake_language(DEFER CALL scope)
 set(alike -G Ninja -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_CXX_CLANG_TIDY=${TIDY}
 	-DCMAKE_PROJECT_INCLUDE=${BINARY}-scope.cmake -DBRACKETS_BENCHMARKS=ON
 	-DBRACKETS_SANITIZE=ON -DBRACKETS_STATIC=ON -DBRACKETS_TESTS=ON)
-
 # All that brackets could change of a build, line by line: the files configure
 # wrote, by name and content (but the compiler's identification and CMake's logs,
 # which vary by run) and the default target's commands; less quotes, backslashes,
-# square brackets, which join list items, and ninja's escapes; with the twin's
-# paths as the caller's, and the lists of files configure read, by path, by word.
+# square brackets (they join list items) and ninja's escapes; the twin's paths as
+# the caller's; the lists of files configure read, sorted by path, word by word.
 string(REGEX REPLACE "[]['\"\\\\]" "" binary "${BINARY}")
 string(REGEX REPLACE "[]['\"\\\\]" "" source "${repo}")
 function(facts build out)
@@ -77,10 +76,11 @@ foreach(type "" Debug RelWithDebInfo MinSizeRel Release)
 		--no-warn-unused-cli -DCMAKE_BUILD_TYPE=${type} OUTPUT_QUIET)
 	run(${CMAKE_COMMAND} -S ${repo}/examples -B ${BINARY} ${alike} -DCMAKE_BUILD_TYPE=${type}
 		OUTPUT_QUIET ERROR_VARIABLE warnings${type} ECHO_ERROR_VARIABLE)
-	facts(${BINARY} added)
-	facts(${BINARY}-bare removed)
-	set(caller ${added})
-	list(REMOVE_ITEM added ${removed})
+	facts(${BINARY} caller)
+	facts(${BINARY}-bare twin)
+	set(added ${caller})
+	list(REMOVE_ITEM added ${twin})
+	set(removed ${twin})
 	list(REMOVE_ITEM removed ${caller})
 	foreach(change added removed)
 		if(${change})
