@@ -90,20 +90,22 @@ const std::pair<const char *, std::string> shapes[] = {
     {"walk", randomWalk()},
 };
 
-// What check gets wrong first, or "": a shape not length well-formed chars, or
-// a string of one to six brackets (m in bijective base 6) judged unlike ours.
+// Why a checker must not be timed, or "": a shape it does not take as length
+// well-formed chars, or the first string of one to six brackets (m in
+// bijective base 6) on which it disagrees with ours, checkers[0].
 std::string
-firstWrong(std::size_t (*check)(const char *))
+whyNot(const char *checker, std::size_t (*check)(const char *))
 {
 	for (const auto &[shape, text] : shapes)
 		if (text.size() != length || check(text.c_str()) != 1)
-			return shape;
+			return std::string(checker) + " errs on " + shape;
 	for (std::size_t m = 1; m <= 6 + 36 + 216 + 1296 + 7776 + 46656; m++) {
 		std::string text;
 		for (std::size_t rest = m; rest > 0; rest = (rest - 1) / 6)
 			text += "(){}[]"[(rest - 1) % 6];
 		if (check(text.c_str()) != checkers[0].second(text.c_str()))
-			return text;
+			return std::string(checkers[0].first) + " and " +
+			    checker + " disagree on " + text;
 	}
 	return "";
 }
@@ -124,9 +126,9 @@ int
 main(int argc, char **argv)
 {
 	for (const auto &[checker, check] : checkers)
-		if (std::string wrong = firstWrong(check); !wrong.empty()) {
-			std::fprintf(stderr, "brackets_bench: %s errs on %s\n",
-			    checker, wrong.c_str());
+		if (std::string why = whyNot(checker, check); !why.empty()) {
+			std::fprintf(stderr, "brackets_bench: %s\n",
+			    why.c_str());
 			return 1;
 		}
 	for (const auto &[shape, text] : shapes)
