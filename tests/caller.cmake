@@ -1,12 +1,13 @@
 # Builds examples/ in BINARY by CXX and TIDY, with brackets' switches all set,
-# and names what of brackets' build reaches it, against a twin of copies of its
-# sources that takes in only what brackets gives a caller, by the recipe below.
-# Compared after each configure, line by line: what it printed; each file in
-# the build and source folders, by name and content, which include every target
-# (--graphviz) and the tests a caller that enables testing gets; the caller's
-# variables and commands; the default target's commands.  Unseen: what none of
-# these shows, such as an imported target that nothing links, a global property,
-# a file written elsewhere, or one more copy of a line the twin has too.
+# against a twin of copies of its sources that takes in only what brackets gives
+# a caller (the recipe below), with no build type, then as each, and names what
+# either holds alone, line by line, after each configure: its output; the files in
+# the build folder, which hold every target (--graphviz) and, after the first, the
+# tests a caller that enables testing gets; the files in the caller's folder; the
+# caller's variables, commands and imported targets, and brackets' folder's; the
+# default target's commands.  Unseen: a global property, an empty folder, a line
+# repeated or moved, a file written elsewhere or changed by an earlier run, an
+# alias of an imported target, or one in a folder below brackets'.
 cmake_minimum_required(VERSION 3.25)
 cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH repo)
 macro(run) # a command whose failure fails the test
@@ -14,19 +15,21 @@ macro(run) # a command whose failure fails the test
 endmacro()
 file(REMOVE_RECURSE ${BINARY} ${BINARY}-bare ${BINARY}-twin)
 set(ENV{CMAKE_CONFIG_DIR} ${BINARY}-twin) # no user's file-API query writes in either
-file(COPY ${repo}/main.cpp ${repo}/examples DESTINATION ${BINARY}-twin)
+file(COPY ${repo}/main.cpp DESTINATION ${BINARY}-twin)
+file(COPY ${repo}/examples/CMakeLists.txt ${repo}/examples/verdicts.cpp
+	${repo}/examples/deepest.cpp DESTINATION ${BINARY}-twin/examples)
 file(WRITE ${BINARY}-twin/CMakeLists.txt "\
 add_library(brackets_validator STATIC EXCLUDE_FROM_ALL main.cpp)
 add_library(brackets::validator ALIAS brackets_validator)
 target_compile_features(brackets_validator PRIVATE cxx_std_20)
 target_compile_definitions(brackets_validator PRIVATE BRACKETS_NO_MAIN)
 target_include_directories(brackets_validator PUBLIC \${CMAKE_CURRENT_SOURCE_DIR})\n")
-# Read after each project(): testing is enabled; once the caller's directory and
-# its deferred calls are done, its variables with values, then its commands; of a
-# cache entry, held by the cache, only a variable over it, as reading it counts as
-# using a switch.
+# Read after each project(): scope() writes what the caller ends with, after its
+# deferred calls; of a cache entry, only a variable over it, as reading uses it.
 file(WRITE ${BINARY}-scope.cmake [[
-enable_testing()
+if(CMAKE_BUILD_TYPE) # the first configure shows an enable_testing() of brackets'
+	enable_testing()
+endif()
 function(scope)
 	cmake_language(DEFER GET_CALL_IDS queued)
 	if(queued) # a call deferred from a deferred call, as brackets could, comes first
@@ -42,6 +45,11 @@ function(scope)
 	endforeach()
 	get_cmake_property(commands COMMANDS)
 	list(JOIN commands "\n" commands)
+	get_directory_property(folders SUBDIRECTORIES)
+	foreach(folder IN LISTS folders ITEMS ${CMAKE_SOURCE_DIR})
+		get_directory_property(imported DIRECTORY ${folder} IMPORTED_TARGETS)
+		string(APPEND commands "\nimported: ${imported}")
+	endforeach()
 	file(WRITE ${CMAKE_BINARY_DIR}/scope.txt "${text}${commands}\n")
 endfunction()
 cmake_language(DEFER CALL scope)
@@ -49,15 +57,14 @@ cmake_language(DEFER CALL scope)
 set(alike -G Ninja -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_CXX_CLANG_TIDY=${TIDY}
 	-DCMAKE_PROJECT_INCLUDE=${BINARY}-scope.cmake -DBRACKETS_BENCHMARKS=ON
 	-DBRACKETS_SANITIZE=ON -DBRACKETS_STATIC=ON -DBRACKETS_TESTS=ON)
-# What configuring FOLDER in BUILD shows, line by line: its output, less durations;
-# every file in both, less the compiler's identification and CMake's logs, which
-# vary by run; the default target's commands.  Less quotes, backslashes, square
-# brackets (they join list items) and ninja's escapes; the twin's paths as the
-# caller's; the lists of files configure read, sorted by path, word by word.
+# Configures FOLDER in BUILD and gives what it shows, less what varies by run
+# (durations, the compiler's identification, CMake's logs), quotes, backslashes,
+# square brackets (they join list items) and ninja's escapes; the twin's paths as
+# the caller's; the lists of files configure read, sorted by path, word by word.
 string(REGEX REPLACE "[]['\"\\\\]" "" binary "${BINARY}")
 string(REGEX REPLACE "[]['\"\\\\]" "" source "${repo}")
 function(facts out folder build)
-	run(${CMAKE_COMMAND} -S ${folder} -B ${build} ${alike} ${ARGN} --graphviz=${build}/targets.dot
+	run(${CMAKE_COMMAND} -S ${folder} -B ${build} --graphviz=${build}/targets ${alike} ${ARGN}
 		OUTPUT_VARIABLE text ERROR_VARIABLE warned ECHO_ERROR_VARIABLE)
 	file(GLOB_RECURSE files ${build}/* ${folder}/*)
 	list(JOIN files "\n" names)
@@ -77,9 +84,6 @@ function(facts out folder build)
 	list(TRANSFORM text REPLACE " " ";" REGEX "^build .*CMakeLists\\.txt")
 	set(${out} ${text} PARENT_SCOPE)
 endfunction()
-
-# With no build type first, then as each build type, the last built and run
-# below; what either side holds alone is named.
 foreach(type "" Debug RelWithDebInfo MinSizeRel Release)
 	facts(twin ${BINARY}-twin/examples ${BINARY}-bare -DCMAKE_BUILD_TYPE=${type})
 	facts(caller ${repo}/examples ${BINARY} -DCMAKE_BUILD_TYPE=${type})
@@ -90,14 +94,11 @@ foreach(type "" Debug RelWithDebInfo MinSizeRel Release)
 	foreach(change added removed)
 		if(${change})
 			list(JOIN ${change} "\n  " shown)
-			string(REPLACE "$<SEMICOLON>" ";" shown "${shown}")
-			message(SEND_ERROR
-				"CMAKE_BUILD_TYPE=${type}: brackets ${change}:\n  ${shown}")
+			message(SEND_ERROR "build type '${type}': brackets ${change}:\n  ${shown}")
 		endif()
 	endforeach()
 endforeach()
 run(${CMAKE_COMMAND} --build ${BINARY})
-
 # The README's run of the caller, as a shell runs it, must print what follows.
 file(READ ${repo}/README.md readme)
 if(NOT readme MATCHES "\n(\\./verdicts [^\n]*)\n```\n\n```\n([^`]*)")
