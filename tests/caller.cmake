@@ -2,12 +2,12 @@
 # against a twin of copies of its sources that takes in only what brackets gives
 # a caller (the recipe below), with no build type, then as each, and names what
 # either holds alone, line by line, after each configure: its output; the files in
-# the build folder, which hold every target (--graphviz) and, after the first, the
-# tests a caller that enables testing gets; the files in the caller's folder; the
-# caller's variables, commands and imported targets, and brackets' folder's; the
-# default target's commands.  Unseen: a global property, an empty folder, a line
-# repeated or moved, a file written elsewhere or changed by an earlier run, an
-# alias of an imported target, or one in a folder below brackets'.
+# the build folder, which hold every target, an imported one if linked (--graphviz);
+# the files in the caller's folder; the caller's variables and commands; the
+# imported targets and tests of its folder and brackets'; the default target's
+# commands.  Unseen: what none of these shows, such as a property nothing reads,
+# an empty folder, a line repeated or moved, a file written elsewhere or changed by
+# an earlier run, an alias of an imported target, a folder below brackets'.
 cmake_minimum_required(VERSION 3.25)
 cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH repo)
 macro(run) # a command whose failure fails the test
@@ -27,9 +27,6 @@ target_include_directories(brackets_validator PUBLIC \${CMAKE_CURRENT_SOURCE_DIR
 # Read after each project(): scope() writes what the caller ends with, after its
 # deferred calls; of a cache entry, only a variable over it, as reading uses it.
 file(WRITE ${BINARY}-scope.cmake [[
-if(CMAKE_BUILD_TYPE) # the first configure shows an enable_testing() of brackets'
-	enable_testing()
-endif()
 function(scope)
 	cmake_language(DEFER GET_CALL_IDS queued)
 	if(queued) # a call deferred from a deferred call, as brackets could, comes first
@@ -48,7 +45,8 @@ function(scope)
 	get_directory_property(folders SUBDIRECTORIES)
 	foreach(folder IN LISTS folders ITEMS ${CMAKE_SOURCE_DIR})
 		get_directory_property(imported DIRECTORY ${folder} IMPORTED_TARGETS)
-		string(APPEND commands "\nimported: ${imported}")
+		get_directory_property(tests DIRECTORY ${folder} TESTS) # enabled or not
+		string(APPEND commands "\nimported: ${imported}\ntests: ${tests}")
 	endforeach()
 	file(WRITE ${CMAKE_BINARY_DIR}/scope.txt "${text}${commands}\n")
 endfunction()
@@ -66,7 +64,8 @@ string(REGEX REPLACE "[]['\"\\\\]" "" source "${repo}")
 function(facts out folder build)
 	run(${CMAKE_COMMAND} -S ${folder} -B ${build} --graphviz=${build}/targets ${alike} ${ARGN}
 		OUTPUT_VARIABLE text ERROR_VARIABLE warned ECHO_ERROR_VARIABLE)
-	file(GLOB_RECURSE files ${build}/* ${folder}/*)
+	string(REPLACE "[" "[[]" patterns "${build}/*;${folder}/*") # a [ in a path is no set
+	file(GLOB_RECURSE files ${patterns})
 	list(JOIN files "\n" names)
 	string(REGEX REPLACE " \\([0-9.]+s\\)\n" "\n" text "${text}${warned}${names}")
 	list(FILTER files EXCLUDE REGEX "/CMakeFiles/([0-9][^/]*/|[^/]*\\.(log|yaml)$)")
@@ -94,6 +93,7 @@ foreach(type "" Debug RelWithDebInfo MinSizeRel Release)
 	foreach(change added removed)
 		if(${change})
 			list(JOIN ${change} "\n  " shown)
+			string(REPLACE "$<SEMICOLON>" ";" shown "${shown}")
 			message(SEND_ERROR "build type '${type}': brackets ${change}:\n  ${shown}")
 		endif()
 	endforeach()
