@@ -25,7 +25,7 @@ target_compile_features(brackets_validator PRIVATE cxx_std_20)
 target_compile_definitions(brackets_validator PRIVATE BRACKETS_NO_MAIN)
 target_include_directories(brackets_validator PUBLIC \${CMAKE_CURRENT_SOURCE_DIR})\n")
 # Read after each project(): scope() writes what the caller ends with, after its
-# deferred calls; of a cache entry, only a variable over it, as reading uses it.
+# deferred calls; of a cache entry, only a variable over it: reading a switch uses it.
 file(WRITE ${BINARY}-scope.cmake [[
 function(scope)
 	cmake_language(DEFER GET_CALL_IDS queued)
@@ -46,7 +46,7 @@ function(scope)
 	foreach(folder IN LISTS folders ITEMS ${CMAKE_SOURCE_DIR})
 		get_directory_property(imported DIRECTORY ${folder} IMPORTED_TARGETS)
 		get_directory_property(tests DIRECTORY ${folder} TESTS) # enabled or not
-		string(APPEND commands "\nimported: ${imported}\ntests: ${tests}")
+		string(APPEND text "imported: ${imported}\ntests: ${tests}\n")
 	endforeach()
 	file(WRITE ${CMAKE_BINARY_DIR}/scope.txt "${text}${commands}\n")
 endfunction()
